@@ -1,0 +1,107 @@
+# Shared helpers for the folders' CMakeLists.
+
+# osprey_test(NAME src... LIBS lib...)
+# A GoogleTest executable registered as one ctest test. In the Windows build
+# ctest runs it through Wine in the project's own prefix.
+function(osprey_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  osprey_test_environment(${name})
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
+
+# Environment of a test: under Wine, the prefix that tools/test.sh prepares.
+function(osprey_test_environment test)
+  if(WIN32)
+    set_tests_properties(${test} PROPERTIES
+      ENVIRONMENT "WINEPREFIX=${OSPREY_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+      RUN_SERIAL TRUE)
+  endif()
+endfunction()
+
+if(WIN32)
+  if(NOT OSPREY_WINEPREFIX)
+    set(OSPREY_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  endif()
+endif()
+
+# osprey_portable_library(NAME src...): a library of platform-free code.
+function(osprey_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+set(OSPREY_WIN32_LIBS gdi32 comctl32 comdlg32 ole32 oleaut32 uuid winmm setupapi hid msimg32 shlwapi user32 advapi32 shell32)
+
+# osprey_component(<name> [DEPS lib...])
+# The conventions of a component folder:
+#   *.cpp                      the library <name> (portable)
+#   *_win32.cpp / *_posix.cpp  its platform adapters, one set per build
+#   *_main.cpp                 left out of the library (the folder's own programs)
+#   tests/*_test.cpp           the GoogleTest suite <name>_tests; files named
+#                              *_win32_test.cpp only in the Windows build
+#   tests/*_helper_win32.cpp   one helper program each (Windows build), for
+#                              tests that need a second process
+#   bench/*.cpp                one benchmark program each, bench_<stem>;
+#                              *_win32.cpp ones only in the Windows build
+function(osprey_component name)
+  cmake_parse_arguments(C "" "" "DEPS;TEST_DEPS" ${ARGN})
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "(_win32|_posix|_main)\\.cpp$")
+  if(WIN32)
+    file(GLOB platform CONFIGURE_DEPENDS ${dir}/*_win32.cpp)
+  else()
+    file(GLOB platform CONFIGURE_DEPENDS ${dir}/*_posix.cpp)
+  endif()
+  if(srcs OR platform)
+    add_library(${name} STATIC ${srcs} ${platform})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} ${scope} ${C_DEPS})
+  if(WIN32)
+    target_link_libraries(${name} ${scope} ${OSPREY_WIN32_LIBS})
+  endif()
+
+  if(OSPREY_FUZZ)
+    return()
+  endif()
+
+  file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*_test.cpp)
+  if(NOT WIN32)
+    list(FILTER tests EXCLUDE REGEX "_win32_test\\.cpp$")
+  endif()
+  if(tests)
+    osprey_test(${name}_tests SOURCES ${tests} LIBS ${name} ${C_TEST_DEPS})
+    target_include_directories(${name}_tests PRIVATE ${dir}/tests)
+  endif()
+  if(WIN32)
+    file(GLOB helpers CONFIGURE_DEPENDS ${dir}/tests/*_helper_win32.cpp)
+    foreach(h ${helpers})
+      get_filename_component(stem ${h} NAME_WE)
+      add_executable(${stem} ${h})
+      target_link_libraries(${stem} PRIVATE ${name} ${C_TEST_DEPS})
+      if(TARGET ${name}_tests)
+        add_dependencies(${name}_tests ${stem})
+      endif()
+    endforeach()
+  endif()
+
+  file(GLOB benches CONFIGURE_DEPENDS ${dir}/bench/*.cpp)
+  if(NOT WIN32)
+    list(FILTER benches EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+  foreach(b ${benches})
+    get_filename_component(stem ${b} NAME_WE)
+    add_executable(bench_${stem} ${b})
+    target_link_libraries(bench_${stem} PRIVATE ${name} ${C_TEST_DEPS})
+  endforeach()
+endfunction()

@@ -1,0 +1,82 @@
+// One INI engine for every settings file of both programs, with the semantics
+// of the Windows private-profile functions (GetPrivateProfileStringA and
+// friends), but reading a file once and writing it once per batch of changes.
+//
+// Semantics kept from the Windows functions: section and key names compare
+// case-insensitively; the first matching section and key win; a write replaces
+// the value in place, or appends the key at the end of its section, or appends
+// a new section at the end of the file; names and values are trimmed and a
+// value in matching quotes loses them; structs are stored as two upper-case
+// hex digits per byte plus a one-byte additive checksum.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IniFile {
+ public:
+  IniFile() = default;
+
+  // Parses text as the Windows functions would see it.
+  static IniFile Parse(std::string_view text);
+  // Reads a whole file; a missing or unreadable file gives an empty document.
+  static IniFile Load(const std::filesystem::path& path);
+
+  // The document as text (CRLF line ends, as the Windows functions write).
+  std::string Serialize() const;
+  // Writes the whole file to a temporary file in the same folder and moves it
+  // over the old one, so a crash never leaves a half-written file. Returns
+  // false when the folder is missing or read-only (the old file is kept).
+  bool Save(const std::filesystem::path& path) const;
+
+  // The value as GetPrivateProfileStringA returns it into a buffer of
+  // bufferSize bytes (at most bufferSize - 1 characters), or nullopt when the
+  // section or key is missing.
+  std::optional<std::string> Find(std::string_view section, std::string_view key,
+                                  size_t bufferSize = 2048) const;
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view defaultValue = "", size_t bufferSize = 2048) const;
+  // As GetPrivateProfileIntA: leading decimal digits with an optional sign;
+  // a missing key gives defaultValue.
+  int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+  // As GetPrivateProfileStructA: true and dest filled only when the value has
+  // exactly 2 * size + 2 hex digits and the checksum matches; dest untouched
+  // otherwise.
+  bool GetStruct(std::string_view section, std::string_view key, void* dest, size_t size) const;
+
+  void SetString(std::string_view section, std::string_view key, std::string_view value);
+  void SetInt(std::string_view section, std::string_view key, int value);
+  void SetStruct(std::string_view section, std::string_view key, const void* src, size_t size);
+  void DeleteKey(std::string_view section, std::string_view key);
+  void DeleteSection(std::string_view section);
+
+ private:
+  struct Line {
+    std::string text;     // the raw line, kept for lines we don't own
+    std::string key;      // trimmed key; empty for non key lines
+    std::string value;    // trimmed, unquoted value
+    bool isKey = false;
+  };
+  struct Section {
+    std::string header;   // raw header line; empty for lines before any section
+    std::string name;     // trimmed name
+    std::vector<Line> lines;
+  };
+  std::vector<Section> sections_;
+};
+
+// Encoding of a struct value: hex digits of every byte plus the checksum.
+std::string EncodeStruct(const void* src, size_t size);
+// false (and dest untouched) unless text is exactly 2 * size + 2 hex digits
+// whose checksum matches.
+bool DecodeStruct(std::string_view text, void* dest, size_t size);
+
+// Read-modify-write of a settings file that several processes write (such as
+// config.ini): loads, lets edit change the document, saves, all under a
+// cross-process lock, so that two writers of different keys lose neither.
+bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(IniFile&)>& edit);
