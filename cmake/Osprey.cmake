@@ -43,7 +43,8 @@ set(OSPREY_WIN32_LIBS gdi32 comctl32 comdlg32 ole32 oleaut32 uuid winmm setupapi
 #   *_win32.cpp / *_posix.cpp  its platform adapters, one set per build
 #   *_main.cpp                 left out of the library (the folder's own programs)
 #   tests/*_test.cpp           the GoogleTest suite <name>_tests; files named
-#                              *_win32_test.cpp only in the Windows build
+#                              *_win32_test.cpp only in the Windows build,
+#                              *_posix_test.cpp only in the native build
 #   tests/*_helper_win32.cpp   one helper program each (Windows build), for
 #                              tests that need a second process
 #   bench/*.cpp                one benchmark program each, bench_<stem>;
@@ -76,7 +77,9 @@ function(osprey_component name)
   endif()
 
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*_test.cpp)
-  if(NOT WIN32)
+  if(WIN32)
+    list(FILTER tests EXCLUDE REGEX "_posix_test\\.cpp$")
+  else()
     list(FILTER tests EXCLUDE REGEX "_win32_test\\.cpp$")
   endif()
   if(tests)
