@@ -1,0 +1,78 @@
+// What Monitor's main window does with each message, timer and device event:
+// its copy of the ProfileSet, the device state, the notices and the partner
+// programs. The Win32 window forwards to it; the system is reached through
+// MonitorPlatform.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <string>
+
+#include "monitor/device/device_events.h"
+#include "monitor/service/host_actions.h"
+#include "monitor/service/monitor_platform.h"
+#include "settings/profile_set.h"
+
+class CMonitorCore : public DeviceEventSink {
+ public:
+  explicit CMonitorCore(MonitorPlatform& platform);
+  CMonitorCore(const CMonitorCore&) = delete;
+  CMonitorCore& operator=(const CMonitorCore&) = delete;
+
+  // The desktop actions, once they exist (button, program and media events
+  // are dropped before).
+  void SetHostActions(HostActions* actions) { actions_ = actions; }
+
+  // The window's creation steps; false when another Monitor owns the shared
+  // block (the window must not be created).
+  bool Start(bool openOptionRequest);
+  // The shutdown steps, in order.
+  void Shutdown();
+
+  void OnApplyRequest();        // 1224
+  void OnCopyBlock();           // 1226
+  void OnCopyBlockAndApply();   // 1227
+  void OnDeviceMessage(uint32_t eventWord);
+  void OnTimer(unsigned id);
+  void OnCustomizer();          // command 6001
+  // WM_COPYDATA from an applet; the window answers 1.
+  void OnAppletText(const void* data, size_t size);
+  // Called by TransferThread when a transfer of this kind ends.
+  void OnTransferFinished(unsigned kind);
+
+  const ProfileSet& Settings() const { return set_; }
+  ProfileSet& Settings() { return set_; }
+  int DeviceStateValue() const { return deviceState_.load(); }
+  const OverlaySetting& Notices() const { return notices_; }
+
+  // DeviceEventSink
+  void OnDeviceArrival() override;
+  void OnDeviceRemoval() override;
+  void OnHorizontalScroll(int direction) override;
+  void OnDevicePollingRate(int pollingRate) override;
+  void OnDeviceProfile(int profile) override;
+  void OnHostButton(int button, bool pressed, bool notice) override;
+  void OnRunProgram(int button) override;
+  void OnOpenOption() override;
+  void OnDeviceLevel(int level) override;
+  void OnDeviceSensitivity(int x, int y) override;
+  void OnTraceOnly() override;
+  void OnMultimedia(int function, bool pressed) override;
+
+ private:
+  enum class Mirror { kProfile, kLevel, kOther };
+  void MirrorToOption(Mirror what, int level);
+  void AutoSwitch();
+  void MacroNotice(int button);
+  void PostToOption(unsigned message);
+  void PostToOverlay(unsigned message, uintptr_t wParam, intptr_t lParam);
+  void ReadNoticeSettings();
+  void KeepCurrentProfileValid();
+  Profile& Current() { return set_.Profiles[set_.CurrentProfile]; }
+
+  MonitorPlatform& platform_;
+  HostActions* actions_ = nullptr;
+  ProfileSet set_{};
+  OverlaySetting notices_{};
+  std::atomic<int> deviceState_{kDeviceNotFound};
+};
