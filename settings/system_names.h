@@ -39,6 +39,11 @@ inline constexpr char kLanguageLibrary[] = "lan.dll";
 inline constexpr uint16_t kVendorId = 0x1017;
 inline constexpr uint16_t kProductId = 0x2001;
 
+// The device library's backend setting (beside the DLL) and its virtual mouse.
+inline constexpr char kDeviceLibrarySettings[] = "hiddriver.ini";
+inline constexpr char kVirtualMouseTitle[] = "Osprey Virtual Mouse";
+inline constexpr char kVirtualLinkMapping[] = "Vantel_Kestrel_Gaming_Mouse_Normal_Virtual_Link";
+
 }  // namespace names
 
 // Messages between the programs (application range).
@@ -59,6 +64,7 @@ enum : unsigned {
   MSG_TRAY_NOTIFY = 1036,       // tray icon callback of Monitor
   MSG_PLAY_MACRO = 1648,        // thread message to MacroThread
   MSG_TRANSFER = 1649,          // thread message to TransferThread
+  MSG_TRANSFER_DONE = 1650,     // TransferThread -> Monitor's window: wParam kind, lParam result
 };
 
 // wParam of MSG_TRANSFER.

@@ -1,0 +1,271 @@
+#include "hiddriver/hid_backend_win32.h"
+
+// clang-format off
+#include <setupapi.h>
+#include <dbt.h>
+// The HID headers of the toolchain declare C functions without saying so.
+extern "C" {
+#include <hidsdi.h>
+#include <hidpi.h>
+}
+// clang-format on
+
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "hiddriver/input_report.h"
+
+namespace {
+
+constexpr USHORT kFeatureLength = 9;
+constexpr USHORT kOutputLength = 65;
+constexpr char kNotifyClass[] = "OspreyHidNotify";
+
+struct Caps {
+  USHORT input = 0, output = 0, feature = 0;
+};
+
+Caps CollectionCaps(HANDLE device) {
+  Caps caps;
+  PHIDP_PREPARSED_DATA data = nullptr;
+  if (!HidD_GetPreparsedData(device, &data)) return caps;
+  HIDP_CAPS c{};
+  if (HidP_GetCaps(data, &c) == HIDP_STATUS_SUCCESS)
+    caps = {c.InputReportByteLength, c.OutputReportByteLength, c.FeatureReportByteLength};
+  HidD_FreePreparsedData(data);
+  return caps;
+}
+
+std::vector<std::string> HidDevicePaths() {
+  std::vector<std::string> paths;
+  GUID guid;
+  HidD_GetHidGuid(&guid);
+  HDEVINFO set = SetupDiGetClassDevsA(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+  if (set == INVALID_HANDLE_VALUE) return paths;
+  SP_DEVICE_INTERFACE_DATA iface{};
+  iface.cbSize = sizeof iface;
+  for (DWORD i = 0; SetupDiEnumDeviceInterfaces(set, nullptr, &guid, i, &iface); ++i) {
+    DWORD size = 0;
+    SetupDiGetDeviceInterfaceDetailA(set, &iface, nullptr, 0, &size, nullptr);
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) continue;
+    std::vector<std::uint8_t> buffer(size);
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
+    if (SetupDiGetDeviceInterfaceDetailA(set, &iface, detail, size, nullptr, nullptr))
+      paths.emplace_back(detail->DevicePath);
+  }
+  SetupDiDestroyDeviceInfoList(set);
+  return paths;
+}
+
+LRESULT CALLBACK NotifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  } else if (message == WM_DEVICECHANGE &&
+             (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE)) {
+    auto* self = reinterpret_cast<CHidBackend*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* header = reinterpret_cast<DEV_BROADCAST_HDR*>(lParam);
+    if (self && header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
+      auto* iface = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
+      if (self->IsOurDevice(iface->dbcc_name)) self->PostChange(wParam == DBT_DEVICEARRIVAL);
+    }
+    return TRUE;
+  } else if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The notification window and its message loop, on a thread of their own so
+// that nothing depends on the caller's message loop.
+void NotifyThread(CHidBackend* backend, std::atomic<DWORD>* threadId, HANDLE ready) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = NotifyProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kNotifyClass;
+  RegisterClassA(&wc);
+  HWND window = CreateWindowExA(0, kNotifyClass, "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                wc.hInstance, backend);
+  HDEVNOTIFY notify = nullptr;
+  if (window) {
+    DEV_BROADCAST_DEVICEINTERFACE_A filter{};
+    filter.dbcc_size = sizeof filter;
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    HidD_GetHidGuid(&filter.dbcc_classguid);
+    notify = RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+  }
+  *threadId = GetCurrentThreadId();
+  SetEvent(ready);
+  MSG msg;
+  while (window && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  if (notify) UnregisterDeviceNotification(notify);
+  if (window) DestroyWindow(window);
+}
+
+}  // namespace
+
+CHidBackend::~CHidBackend() {
+  CloseReport();
+  CloseFeature();
+  CloseMonitor();
+}
+
+void CHidBackend::SetVidPid(std::uint16_t vendorId, std::uint16_t productId) {
+  vendor_ = vendorId;
+  product_ = productId;
+}
+
+bool CHidBackend::IsOurDevice(const char* path) const {
+  char wanted[32];
+  std::snprintf(wanted, sizeof wanted, "vid_%04x&pid_%04x", unsigned(vendor_), unsigned(product_));
+  std::string lower(path ? path : "");
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find(wanted) != std::string::npos;
+}
+
+void CHidBackend::PostChange(bool arrived) const {
+  if (HWND target = target_) PostMessageA(target, changeMessage_, arrived ? 1 : 0, 0);
+}
+
+int CHidBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned changeMessage) {
+  reportMessage_ = reportMessage;
+  changeMessage_ = changeMessage;
+  target_ = static_cast<HWND>(window);
+  if (notifier_.joinable()) return 1;
+  CKernelHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  if (!ready) return 0;
+  notifier_ = std::thread(NotifyThread, this, &notifierThreadId_, ready.get());
+  WaitForSingleObject(ready.get(), INFINITE);
+  return 1;
+}
+
+int CHidBackend::CloseMonitor() {
+  target_ = nullptr;
+  if (!notifier_.joinable()) return 0;
+  PostThreadMessageA(notifierThreadId_, WM_QUIT, 0, 0);
+  notifier_.join();
+  return 1;
+}
+
+CKernelHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
+  for (const std::string& path : HidDevicePaths()) {
+    CKernelHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                     overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr));
+    if (!device) continue;
+    HIDD_ATTRIBUTES attributes{};
+    attributes.Size = sizeof attributes;
+    if (!HidD_GetAttributes(device.get(), &attributes) || attributes.VendorID != vendor_ ||
+        attributes.ProductID != product_)
+      continue;
+    const Caps caps = CollectionCaps(device.get());
+    if ((want == Want::Feature && caps.feature >= kFeatureLength) ||
+        (want == Want::Output && caps.output >= kOutputLength) ||
+        (want == Want::Input && caps.input >= kInputReportSize))
+      return device;
+  }
+  return {};
+}
+
+int CHidBackend::OpenFeature() {
+  CKernelHandle device = OpenCollection(Want::Feature, false);
+  std::lock_guard lock(lock_);
+  feature_ = std::move(device);
+  return feature_ ? 1 : 0;
+}
+
+int CHidBackend::CloseFeature() {
+  std::lock_guard lock(lock_);
+  feature_.Reset();
+  return 1;
+}
+
+int CHidBackend::SetFeature(const std::uint8_t* bytes, int length) {
+  if (bytes == nullptr || length != 8) return 0;
+  std::uint8_t report[kFeatureLength] = {};
+  CopyMemory(report + 1, bytes, 8);
+  std::lock_guard lock(lock_);
+  if (!feature_) return 0;
+  return HidD_SetFeature(feature_.get(), report, sizeof report) ? 1 : 0;
+}
+
+int CHidBackend::GetFeature(std::uint8_t* bytes, int length) {
+  if (bytes == nullptr || length < 8) return 0;
+  std::uint8_t report[kFeatureLength] = {};
+  std::lock_guard lock(lock_);
+  if (!feature_ || !HidD_GetFeature(feature_.get(), report, sizeof report)) return 0;
+  CopyMemory(bytes, report + 1, 8);
+  return 1;
+}
+
+int CHidBackend::OpenReport() {
+  CloseReport();
+  CKernelHandle output = OpenCollection(Want::Output, false);
+  CKernelHandle input = OpenCollection(Want::Input, true);
+  std::lock_guard lock(lock_);
+  output_ = std::move(output);
+  input_ = std::move(input);
+  if (input_) {
+    stopRead_ = CKernelHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (stopRead_) reader_ = std::thread(&CHidBackend::ReadLoop, this);
+  }
+  return output_ ? 1 : 0;
+}
+
+void CHidBackend::StopReader() {
+  if (!reader_.joinable()) return;
+  SetEvent(stopRead_.get());
+  reader_.join();
+}
+
+int CHidBackend::CloseReport() {
+  StopReader();
+  std::lock_guard lock(lock_);
+  output_.Reset();
+  input_.Reset();
+  stopRead_.Reset();
+  return 1;
+}
+
+int CHidBackend::WriteUSB(const std::uint8_t* bytes, int length) {
+  if (bytes == nullptr || length != 64) return 0;
+  std::uint8_t report[kOutputLength] = {};
+  CopyMemory(report + 1, bytes, 64);
+  std::lock_guard lock(lock_);
+  if (!output_) return 0;
+  DWORD written = 0;
+  return WriteFile(output_.get(), report, sizeof report, &written, nullptr) &&
+                 written == sizeof report
+             ? 1
+             : 0;
+}
+
+// One overlapped read at a time until the stop event or a read error (the
+// device went away). Runs while input_ and stopRead_ stay open: CloseReport
+// joins this thread before closing them.
+void CHidBackend::ReadLoop() {
+  const Caps caps = CollectionCaps(input_.get());
+  std::vector<std::uint8_t> buffer(caps.input);
+  CKernelHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  if (!done || buffer.empty()) return;
+  for (;;) {
+    OVERLAPPED ov{};
+    ov.hEvent = done.get();
+    ResetEvent(done.get());
+    DWORD got = 0;
+    if (!ReadFile(input_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, &ov) &&
+        GetLastError() != ERROR_IO_PENDING)
+      return;
+    HANDLE waits[2] = {done.get(), stopRead_.get()};
+    if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0) {
+      CancelIo(input_.get());
+      GetOverlappedResult(input_.get(), &ov, &got, TRUE);
+      return;
+    }
+    if (!GetOverlappedResult(input_.get(), &ov, &got, FALSE)) return;
+    if (const auto event = DecodeInputReport(buffer.data(), got))
+      if (HWND target = target_) PostMessageA(target, reportMessage_, event->type, event->value);
+  }
+}

@@ -1,0 +1,58 @@
+// The backend for the real mouse through the Windows HID API. Report layouts
+// (report id 0 first on the wire):
+//   feature report  9 bytes: 0, then the 8 command bytes
+//   output report  65 bytes: 0, then the 64 packet bytes
+//   input report    see input_report.h (type, value)
+// The mouse may expose several HID collections: the feature device is the
+// first one with feature reports of 9 bytes or more, the report device the
+// first with 65-byte output reports, and events are read from the first with
+// input reports. Arrival and removal come from device-interface
+// notifications on a window of the library's own thread.
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "hiddriver/device_backend.h"
+#include "hiddriver/handle_win32.h"
+
+class CHidBackend : public CDeviceBackend {
+ public:
+  ~CHidBackend() override;
+  void SetVidPid(std::uint16_t vendorId, std::uint16_t productId) override;
+  int OpenMonitor(void* window, unsigned reportMessage, unsigned changeMessage) override;
+  int CloseMonitor() override;
+  int OpenFeature() override;
+  int CloseFeature() override;
+  int SetFeature(const std::uint8_t* bytes, int length) override;
+  int GetFeature(std::uint8_t* bytes, int length) override;
+  int OpenReport() override;
+  int CloseReport() override;
+  int WriteUSB(const std::uint8_t* bytes, int length) override;
+
+  // For the notification window: does a device path name our mouse?
+  bool IsOurDevice(const char* path) const;
+  void PostChange(bool arrived) const;
+
+ private:
+  enum class Want { Feature, Output, Input };
+  CKernelHandle OpenCollection(Want want, bool overlapped) const;
+  void ReadLoop();
+  void StopReader();
+
+  std::atomic<std::uint16_t> vendor_{0}, product_{0};
+  std::atomic<HWND> target_{nullptr};
+  std::atomic<unsigned> reportMessage_{0}, changeMessage_{0};
+
+  std::mutex lock_;  // the handles below, between window and transfer threads
+  CKernelHandle feature_;
+  CKernelHandle output_;
+  CKernelHandle input_;
+  CKernelHandle stopRead_;
+  std::thread reader_;
+
+  std::thread notifier_;
+  std::atomic<DWORD> notifierThreadId_{0};
+};
