@@ -227,8 +227,15 @@ TEST(SkinsFolder, SliderThumbsAreCutByTheirTopLeftColour) {
     EXPECT_GE(thumb->width, 9);
     EXPECT_LE(thumb->width, 15);
     EXPECT_EQ(thumb->height, 15);  // the height of the tracks it slides on
+    // Only the background around the pointer carries the key colour.
     const Rgb key = thumb->At(0, 0);
     EXPECT_NE(thumb->At(thumb->width / 2, thumb->height / 2), key);
+    int keyed = 0;
+    for (int y = 0; y < thumb->height; ++y)
+      for (int x = 0; x < thumb->width; ++x) keyed += thumb->At(x, y) == key;
+    const int all = thumb->width * thumb->height;
+    EXPECT_GT(keyed, all / 20);
+    EXPECT_LT(keyed, all / 2);
   }
   EXPECT_EQ(Key("skin_DPI.ini", 3).h, 15);
 }

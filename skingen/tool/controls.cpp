@@ -37,16 +37,16 @@ void Plate(cairo_t* cr, const Rect& r, State s, double radius = 3) {
   StrokeRoundRect(cr, r.x, r.y, r.w, r.h, radius, l.edge, 1);
 }
 
-double CaptionSize(cairo_t* cr, std::string_view caption, const Rect& r) {
+double CaptionSize(cairo_t* cr, std::string_view caption, const Rect& r, double margin) {
   double size = std::min(11.0, r.h * 0.55);
-  while (size > 7 && TextWidth(cr, caption, size, true) > r.w - 6) size -= 0.5;
+  while (size > 7 && TextWidth(cr, caption, size, true) > r.w - 2 * margin) size -= 0.5;
   return size;
 }
 
-void Caption(cairo_t* cr, const Control& c, Colour colour) {
+void Caption(cairo_t* cr, const Control& c, Colour colour, double margin = 3) {
   if (c.caption.empty()) return;
   const Rect& r = c.rect;
-  DrawText(cr, c.caption, r.x + r.w / 2.0, r.y + r.h / 2.0, CaptionSize(cr, c.caption, r), true, colour,
+  DrawText(cr, c.caption, r.x + r.w / 2.0, r.y + r.h / 2.0, CaptionSize(cr, c.caption, r, margin), true, colour,
            Align::kCentre);
 }
 
@@ -229,7 +229,7 @@ void Tab(cairo_t* cr, const Control& c, State s) {
   SetColour(cr, s == State::kNormal ? Rgb255(76, 76, 82) : l.edge);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  Caption(cr, c, s == State::kNormal ? theme::kTextDim : l.text);
+  Caption(cr, c, s == State::kNormal ? theme::kTextDim : l.text, slant + 2);
 }
 
 void CloseOrMinimise(cairo_t* cr, const Control& c, State s) {

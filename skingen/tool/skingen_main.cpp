@@ -70,11 +70,14 @@ Image RenderThumb(const Sprite& s) {
       cairo_line_to(cr, 0.3, h - 0.3);
       cairo_line_to(cr, 0.3, tip);
     } else {
-      cairo_move_to(cr, 0.3, 0.3);
-      cairo_line_to(cr, w - 0.3, 0.3);
+      // Cut top corners: the top-left pixel must stay the background.
+      cairo_move_to(cr, 2, 0.3);
+      cairo_line_to(cr, w - 2, 0.3);
+      cairo_line_to(cr, w - 0.3, 2);
       cairo_line_to(cr, w - 0.3, h - tip);
       cairo_line_to(cr, w / 2, h - 0.3);
       cairo_line_to(cr, 0.3, h - tip);
+      cairo_line_to(cr, 0.3, 2);
     }
     cairo_close_path(cr);
   };
