@@ -41,8 +41,9 @@ class IniFile {
                                   size_t bufferSize = 2048) const;
   std::string GetString(std::string_view section, std::string_view key,
                         std::string_view defaultValue = "", size_t bufferSize = 2048) const;
-  // As GetPrivateProfileIntA: leading decimal digits with an optional sign;
-  // a missing key gives defaultValue.
+  // As GetPrivateProfileIntA: leading digits with an optional sign (and the
+  // 0x, 0o, 0b prefixes that function accepts); a missing or empty value
+  // gives defaultValue.
   int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
   // As GetPrivateProfileStructA: true and dest filled only when the value has
   // exactly 2 * size + 2 hex digits and the checksum matches; dest untouched
@@ -57,17 +58,23 @@ class IniFile {
 
  private:
   struct Line {
-    std::string text;     // the raw line, kept for lines we don't own
-    std::string key;      // trimmed key; empty for non key lines
-    std::string value;    // trimmed, unquoted value
-    bool isKey = false;
+    std::string text;       // the line as written, kept for lines we don't change
+    std::string key;        // trimmed key; empty for blank lines
+    std::string value;      // trimmed value, quotes kept (structs read it raw)
+    bool isKey = false;     // any non-blank line, comments included
+    bool hasValue = false;  // the line has an '='
   };
   struct Section {
-    std::string header;   // raw header line; empty for lines before any section
-    std::string name;     // trimmed name
+    std::string header;     // raw header line
+    std::string name;       // the text between '[' and the last ']'
     std::vector<Line> lines;
+    bool headed = false;    // false only for the lines before any section
   };
-  std::vector<Section> sections_;
+  const Section* FindSection(std::string_view section) const;
+  const Line* FindLine(std::string_view section, std::string_view key) const;
+
+  // sections_[0] always holds the lines before the first header.
+  std::vector<Section> sections_{1};
 };
 
 // Encoding of a struct value: hex digits of every byte plus the checksum.
