@@ -1,15 +1,19 @@
+#include "settings/registry_win32.h"
 #include "settings/system_settings_store.h"
 
 namespace {
-// Replaced by the registry store of the system mouse settings.
-class PendingRegistryStore final : public SystemSettingsStore {
+// The system mouse settings live in the current user's registry.
+class RegistryStore final : public SystemSettingsStore {
  public:
-  int Write(const Profile&) override { return 1; }
-  int Read(Profile&) override { return 1; }
+  int Write(const Profile& profile) override { return WriteSystemSettings(profile, registry_); }
+  int Read(Profile& profile) override { return ReadSystemSettings(profile, registry_); }
+
+ private:
+  Win32Registry registry_;
 };
 }  // namespace
 
 SystemSettingsStore& DefaultSystemSettingsStore() {
-  static PendingRegistryStore store;
+  static RegistryStore store;
   return store;
 }

@@ -1,0 +1,50 @@
+#include "settings/registry_win32.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class Win32RegistryKey final : public RegistryKey {
+ public:
+  explicit Win32RegistryKey(HKEY key) : key_(key) {}
+  ~Win32RegistryKey() override { RegCloseKey(key_); }
+  Win32RegistryKey(const Win32RegistryKey&) = delete;
+  Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
+
+  std::optional<std::string> ReadString(std::string_view name, size_t maxBytes) override {
+    if (maxBytes == 0) return std::nullopt;
+    std::vector<char> buffer(maxBytes, '\0');
+    // One byte stays in reserve: a stored value need not end with a NUL.
+    DWORD size = static_cast<DWORD>(maxBytes - 1);
+    DWORD type = 0;
+    const LONG result = RegQueryValueExA(key_, std::string(name).c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    return std::string(buffer.data());
+  }
+
+  bool WriteString(std::string_view name, std::string_view value) override {
+    const std::string text(value);
+    return RegSetValueExA(key_, std::string(name).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+  }
+
+ private:
+  HKEY key_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> Win32Registry::OpenOrCreate(std::string_view path) {
+  const std::string subKey(path);
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS &&
+      RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return nullptr;
+  return std::make_unique<Win32RegistryKey>(key);
+}
