@@ -1,0 +1,44 @@
+// The dispatch of the button, program and multimedia events that Monitor's
+// window receives to the key, macro and media actions.
+#pragma once
+
+#include <string>
+
+#include "monitor/service/host_actions.h"
+#include "monitor/service/key_actions.h"
+#include "monitor/service/macro_player.h"
+#include "monitor/service/media_players.h"
+#include "settings/profile_set.h"
+
+// Starting programs and telling MacroThread to play.
+class ActionLauncher {
+ public:
+  virtual ~ActionLauncher() = default;
+  // Opens a program or document with the shell, shown normally.
+  virtual void Open(const std::string& path) = 0;
+  // Posts MSG_PLAY_MACRO to MacroThread; false when it could not be posted.
+  virtual bool PlayMacro() = 0;
+};
+
+class ButtonActions final : public HostActions {
+ public:
+  ButtonActions(const ProfileSet& set, KeyActions& keys, MacroPlayer& macros, MediaPlayers& media,
+                ActionLauncher& launcher)
+      : set_(set), keys_(keys), macros_(macros), media_(media), launcher_(launcher) {}
+
+  void OnButton(int button, bool pressed) override;
+  void OnRunProgram(int button) override;
+  void OnMultimedia(int function, bool pressed) override;
+  void OnTimer(unsigned timerId) override;
+
+ private:
+  // The record of button 1..16 in the current profile, or nullptr.
+  const MacroKeyInfo* Button(int button) const;
+  int Player() const;
+
+  const ProfileSet& set_;
+  KeyActions& keys_;
+  MacroPlayer& macros_;
+  MediaPlayers& media_;
+  ActionLauncher& launcher_;
+};
