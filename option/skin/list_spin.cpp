@@ -1,0 +1,37 @@
+#include "option/skin/list_spin.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+int ListSpinModel::DisplayDigits() const {
+  int digits = 1;
+  for (int64_t m = std::llabs(int64_t{maximum_}); m >= 10; m /= 10) ++digits;
+  return minimum_ < 0 ? digits + 1 : digits;
+}
+
+void ListSpinModel::SetValue(int v) {
+  position_ = 1;
+  for (int i = 0; i < kListSize; ++i)
+    if (list_[i] == v) position_ = i;
+  value_ = v;
+}
+
+bool ListSpinModel::StepUp() {
+  if (value_ >= maximum_) return false;
+  if (position_ < kListSize - 1) ++position_;
+  int v = list_[position_];
+  if (v > maximum_) v = maximum_;
+  if (v < minimum_) v = minimum_;
+  value_ = v;
+  return Notifies();
+}
+
+bool ListSpinModel::StepDown() {
+  if (value_ <= minimum_) return false;
+  if (position_ > 0) --position_;
+  int v = list_[position_];
+  if (v < minimum_) v = minimum_;
+  if (v > maximum_) v = maximum_;
+  value_ = v;
+  return Notifies();
+}

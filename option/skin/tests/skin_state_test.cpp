@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include "option/skin/skin_state.h"
+
+TEST(SkinState, SkinsFolderIsBesideTheProgram) {
+  EXPECT_EQ(SkinsFolderFromProgramPath("C:\\Games\\Osprey\\Option.exe"), "C:\\Games\\Osprey\\skins\\");
+  EXPECT_EQ(SkinsFolderFromProgramPath("Option.exe"), "skins\\");
+  EXPECT_EQ(SkinsFolderFromProgramPath(""), "skins\\");
+  SetSkinsFolder("D:\\x\\skins\\");
+  EXPECT_EQ(SkinPath("skin_main.ini"), "D:\\x\\skins\\skin_main.ini");
+  SetSkinsFolder("");
+}
+
+TEST(SkinState, SharedHelpTextAndWindow) {
+  SetSharedHelpText("Apply");
+  EXPECT_EQ(SharedHelpText(), "Apply");
+  SetHelpTextWindow(0x1234);
+  EXPECT_EQ(HelpTextWindow(), 0x1234u);
+  SetHelpTextWindow(0);
+  SetSharedHelpText("");
+}
