@@ -1,0 +1,76 @@
+#include "monitor/device/hid_library_win32.h"
+
+#include "settings/system_names.h"
+
+namespace {
+
+template <typename Fn>
+bool Bind(HMODULE module, Fn& fn, const char* name) {
+  fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  return fn != nullptr;
+}
+
+}  // namespace
+
+HidLibrary::HidLibrary(const std::string& folder) {
+  const std::string path = folder + names::kDeviceLibrary;
+  module_ = LoadLibraryA(path.c_str());
+  if (!module_) {
+    OutputDebugStringA("HidLibrary: device library not found\n");
+    return;
+  }
+  // Bind all eleven, in this order, even the two Monitor never calls: a
+  // library without any of them is not the one Monitor was built for.
+  const HMODULE m = module_;
+  bound_ = Bind(m, setVidPid_, "Set_VIDPID") && Bind(m, openDevMonitor_, "Open_DevMonitor") &&
+           Bind(m, closeDevMonitor_, "Close_DevMonitor") &&
+           Bind(m, openFeatureDevice_, "Open_FeatureDevice") &&
+           Bind(m, closeFeatureDevice_, "Close_FeatureDevice") &&
+           Bind(m, setFeature_, "SetFeature") && Bind(m, getFeature_, "GetFeature") &&
+           Bind(m, openReportDevice_, "Open_ReportDevice") &&
+           Bind(m, closeReportDevice_, "Close_ReportDevice") && Bind(m, writeUsb_, "WriteUSB") &&
+           Bind(m, readUsb_, "ReadUSB");
+  if (!bound_) {
+    OutputDebugStringA("HidLibrary: device library lacks an entry point\n");
+    FreeLibrary(module_);
+    module_ = nullptr;
+  }
+}
+
+HidLibrary::~HidLibrary() {
+  if (module_) FreeLibrary(module_);
+}
+
+void HidLibrary::Set_VIDPID(int vendorId, int productId) {
+  if (bound_) setVidPid_(vendorId, productId);
+}
+
+void HidLibrary::Open_DevMonitor(WindowId window, unsigned reportMessage, unsigned changeMessage) {
+  if (bound_) openDevMonitor_(reinterpret_cast<void*>(window), reportMessage, changeMessage);
+}
+
+void HidLibrary::Close_DevMonitor() {
+  if (bound_) closeDevMonitor_();
+}
+
+void HidLibrary::Open_FeatureDevice() {
+  if (bound_) openFeatureDevice_();
+}
+
+void HidLibrary::Close_FeatureDevice() {
+  if (bound_) closeFeatureDevice_();
+}
+
+bool HidLibrary::Open_ReportDevice() { return bound_ && openReportDevice_() != 0; }
+
+void HidLibrary::Close_ReportDevice() {
+  if (bound_) closeReportDevice_();
+}
+
+void HidLibrary::SetFeature(const std::uint8_t* bytes, std::size_t length) {
+  if (bound_) setFeature_(bytes, static_cast<int>(length));
+}
+
+void HidLibrary::WriteUSB(const std::uint8_t* bytes, std::size_t length) {
+  if (bound_) writeUsb_(bytes, static_cast<int>(length));
+}

@@ -1,0 +1,126 @@
+#include "monitor/device/transfer_thread_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <mutex>
+#include <vector>
+
+#include "device_fixtures.h"
+#include "settings/system_names.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class CountingSink final : public ReportSink {
+ public:
+  void SetFeature(const uint8_t* bytes, size_t) override {
+    std::lock_guard lock(mutex_);
+    commands_.push_back(bytes[0]);
+  }
+  void WriteUSB(const uint8_t*, size_t) override {}
+  std::vector<uint8_t> commands() {
+    std::lock_guard lock(mutex_);
+    return commands_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<uint8_t> commands_;
+};
+
+// Completions as the window would see them.
+class Completions {
+ public:
+  void Add(unsigned kind, TransferResult r) {
+    std::lock_guard lock(mutex_);
+    done_.push_back({kind, r});
+  }
+  // Waits until n jobs have completed.
+  bool WaitFor(size_t n, std::chrono::milliseconds limit) {
+    const auto deadline = Clock::now() + limit;
+    while (done().size() < n) {
+      if (Clock::now() > deadline) return false;
+      Sleep(1);
+    }
+    return true;
+  }
+  std::vector<std::pair<unsigned, TransferResult>> done() {
+    std::lock_guard lock(mutex_);
+    return done_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::pair<unsigned, TransferResult>> done_;
+};
+
+class TransferThreadTest : public ::testing::Test {
+ protected:
+  CountingSink sink;
+  Completions completions;
+  std::atomic<int> activatedProfile{-1};
+  TransferThread thread{sink, [this](unsigned k, TransferResult r) { completions.Add(k, r); },
+                        [this](int p) { activatedProfile = p; }};
+  std::unique_ptr<ProfileSet> set = MakeDefaultSet();
+};
+
+TEST_F(TransferThreadTest, RunsPostedJobsInOrderAndReportsEach) {
+  ASSERT_TRUE(thread.Start());
+  set->CurrentProfile = 2;
+  ASSERT_TRUE(thread.Post(TRANSFER_PROFILE_ONLY, *set));
+  set->CurrentProfile = 4;  // the job has its own copy
+  ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
+  ASSERT_TRUE(completions.WaitFor(2, std::chrono::seconds(5)));
+  const auto done = completions.done();
+  ASSERT_EQ(done.size(), 2u);
+  EXPECT_EQ(done[0], std::make_pair(unsigned{TRANSFER_PROFILE_ONLY}, TransferResult::Completed));
+  EXPECT_EQ(done[1], std::make_pair(unsigned{TRANSFER_CHANGES}, TransferResult::Completed));
+  EXPECT_EQ(activatedProfile, 2);
+  EXPECT_EQ(sink.commands(), (std::vector<uint8_t>{0x02, 0x01, 0x02}));
+  thread.Stop();
+}
+
+TEST_F(TransferThreadTest, AbortEndsAFullTransferWithinAHundredMilliseconds) {
+  ASSERT_TRUE(thread.Start());
+  ASSERT_TRUE(thread.Post(TRANSFER_FULL, *set));
+  const auto deadline = Clock::now() + std::chrono::seconds(5);
+  while (sink.commands().size() < 3 && Clock::now() < deadline) Sleep(5);
+  ASSERT_TRUE(thread.InProgress());
+  const auto abortAt = Clock::now();
+  thread.RequestAbort();
+  ASSERT_TRUE(completions.WaitFor(1, std::chrono::seconds(5)));
+  EXPECT_LT(Clock::now() - abortAt, std::chrono::milliseconds(100));
+  EXPECT_EQ(completions.done().at(0).second, TransferResult::Aborted);
+  EXPECT_FALSE(thread.InProgress());
+  EXPECT_LT(sink.commands().size(), 6u);
+}
+
+TEST_F(TransferThreadTest, JobsArrivingWithoutTheMouseAreDropped) {
+  std::atomic<bool> attached{false};
+  thread.SetAttachedCheck([&] { return attached.load(); });
+  ASSERT_TRUE(thread.Start());
+  ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
+  ASSERT_TRUE(completions.WaitFor(1, std::chrono::seconds(5)));
+  EXPECT_EQ(completions.done()[0].second, TransferResult::NoDevice);
+  EXPECT_TRUE(sink.commands().empty());
+  attached = true;
+  ASSERT_TRUE(thread.Post(TRANSFER_PROFILE_ONLY, *set));
+  ASSERT_TRUE(completions.WaitFor(2, std::chrono::seconds(5)));
+  EXPECT_EQ(completions.done()[1].second, TransferResult::Completed);
+}
+
+TEST_F(TransferThreadTest, PostFailsWithoutAThreadAndStopDropsQueuedJobs) {
+  EXPECT_FALSE(thread.Post(TRANSFER_FULL, *set));
+  ASSERT_TRUE(thread.Start());
+  ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
+  ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
+  thread.RequestAbort();
+  thread.Stop();  // waits for the running job, drops the other
+  EXPECT_LE(completions.done().size(), 2u);
+  EXPECT_FALSE(thread.Post(TRANSFER_CHANGES, *set));
+  thread.Stop();  // a second stop is harmless
+}
+
+}  // namespace

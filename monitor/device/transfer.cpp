@@ -1,0 +1,123 @@
+#include "monitor/device/transfer.h"
+
+#include "monitor/device/settings_block.h"
+#include "settings/system_names.h"
+
+namespace {
+
+constexpr int kStepPause = 200;
+constexpr int kPacketPause = 100;
+constexpr int kButtonTablePause = 100;
+
+bool AnyButtonChanged(const ProfileSet& set, int p) {
+  for (int b = 0; b < kButtonCount; ++b) {
+    if (set.ButtonChanged[p][b] == 1) return true;
+  }
+  return false;
+}
+
+// Clears the in-progress flag however a job ends.
+class InProgressScope {
+ public:
+  explicit InProgressScope(std::atomic<bool>& flag) : flag_(flag) { flag_ = true; }
+  ~InProgressScope() { flag_ = false; }
+  InProgressScope(const InProgressScope&) = delete;
+  InProgressScope& operator=(const InProgressScope&) = delete;
+
+ private:
+  std::atomic<bool>& flag_;
+};
+
+}  // namespace
+
+Transfer::Transfer(ReportSink& sink, TransferWait& wait, ProfileActivated activated)
+    : sink_(sink), wait_(wait), activated_(std::move(activated)) {}
+
+TransferResult Transfer::Run(unsigned kind, const ProfileSet& set) {
+  abort_ = false;
+  InProgressScope running(inProgress_);
+  switch (kind) {
+    case TRANSFER_CHANGES: return SendSettings(set, false);
+    case TRANSFER_FULL: return SendSettings(set, true);
+    case TRANSFER_PROFILE_ONLY: return ActivateProfile(set);
+    default: return TransferResult::UnknownKind;
+  }
+}
+
+void Transfer::RequestAbort() {
+  if (!inProgress_) return;
+  abort_ = true;
+  wait_.Wake();
+}
+
+void Transfer::Send(const CommandReport& report) { sink_.SetFeature(report.data(), report.size()); }
+
+bool Transfer::SendBlock(const DeviceBlock& block) {
+  sink_.WriteUSB(block.data(), kPacketSize);
+  if (!Pause(kPacketPause)) return false;
+  sink_.WriteUSB(block.data() + kPacketSize, kPacketSize);
+  return Pause(kPacketPause);
+}
+
+bool Transfer::Pause(int ms) {
+  if (abort_) return false;
+  wait_.Wait(ms, abort_);
+  return !abort_;
+}
+
+TransferResult Transfer::SendSettings(const ProfileSet& set, bool full) {
+  constexpr auto kAborted = TransferResult::Aborted;
+  Send(OpenTransferCommand());
+  if (!Pause(kStepPause)) return kAborted;
+
+  for (int p = 0; p < kProfileCount; ++p) {
+    if (!full && set.PollingChanged[p] != 1) continue;
+    Send(ReportRateCommand(p, set.Profiles[p].PollingRate));
+    if (!Pause(kStepPause)) return kAborted;
+  }
+  for (int p = 0; p < kProfileCount; ++p) {
+    if (!full && set.LevelChanged[p] != 1) continue;
+    Send(LevelCommand(p, set.Profiles[p].CpiStep));
+    if (!Pause(kStepPause)) return kAborted;
+  }
+  for (int p = 0; p < kProfileCount; ++p) {
+    if (!full && set.SettingsChanged[p] != 1) continue;
+    Send(SettingsBlockCommand(p));
+    if (!SendBlock(BuildSettingsBlock(set.Profiles[p])) || !Pause(kStepPause)) return kAborted;
+  }
+
+  staging_.Clear();
+  for (int p = 0; p < kProfileCount; ++p) {
+    if (!full && !AnyButtonChanged(set, p)) continue;
+    if (!SendButtons(set, p)) return kAborted;
+  }
+
+  Send(ActivateProfileCommand(set.CurrentProfile));
+  return Pause(kStepPause) ? TransferResult::Completed : kAborted;
+}
+
+bool Transfer::SendButtons(const ProfileSet& set, int p) {
+  const DeviceBlock table = BuildButtonTable(set.Profiles[p], p, staging_);
+  Send(ButtonTableCommand(p));
+  if (!SendBlock(table) || !Pause(kButtonTablePause)) return false;
+  for (int b = 0; b < kButtonCount; ++b) {
+    const int slot = p * kButtonCount + b;
+    if (!staging_.present[slot]) continue;
+    Send(MacroBlockCommand(slot));
+    if (!SendBlock(staging_.blocks[slot])) return false;
+  }
+  return true;
+}
+
+TransferResult Transfer::ActivateProfile(const ProfileSet& set) {
+  Send(ActivateProfileCommand(set.CurrentProfile));
+  if (!Pause(kStepPause)) return TransferResult::Aborted;
+  if (activated_) activated_(set.CurrentProfile);
+  return TransferResult::Completed;
+}
+
+TransferResult RunTransfer(ReportSink& sink, const ProfileSet& set, unsigned kind) {
+  ClockWait wait;
+  Transfer transfer(sink, wait);
+  return transfer.Run(kind, set);
+}

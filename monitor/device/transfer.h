@@ -1,0 +1,54 @@
+// One transfer of settings into the mouse: the job of one MSG_TRANSFER
+// (TRANSFER_CHANGES, TRANSFER_FULL or TRANSFER_PROFILE_ONLY), sent report by
+// report with the pauses the mouse needs, and cut short by an abort.
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include "monitor/device/button_table.h"
+#include "monitor/device/device_link.h"
+#include "monitor/device/transfer_wait.h"
+#include "settings/profile_set.h"
+
+// NoDevice: the job was dropped because the mouse had gone before it started.
+enum class TransferResult { Completed, Aborted, UnknownKind, NoDevice };
+
+class Transfer {
+ public:
+  // Called at the end of a completed profile activation with the profile
+  // (0..4) now active on the mouse; runs on the transferring thread.
+  using ProfileActivated = std::function<void(int profile)>;
+
+  Transfer(ReportSink& sink, TransferWait& wait, ProfileActivated activated = {});
+  Transfer(const Transfer&) = delete;
+  Transfer& operator=(const Transfer&) = delete;
+
+  // Runs one job to its end or to an abort. Only one thread runs jobs.
+  TransferResult Run(unsigned kind, const ProfileSet& set);
+
+  // From any thread: ends a running job after its current step. Ignored when
+  // no job is running.
+  void RequestAbort();
+  bool InProgress() const { return inProgress_.load(); }
+
+ private:
+  TransferResult SendSettings(const ProfileSet& set, bool full);
+  TransferResult ActivateProfile(const ProfileSet& set);
+  bool SendButtons(const ProfileSet& set, int p);
+  void Send(const CommandReport& report);
+  // Sends a block as two packets, each followed by 100 ms.
+  bool SendBlock(const DeviceBlock& block);
+  // False when the transfer must end because of an abort.
+  bool Pause(int ms);
+
+  ReportSink& sink_;
+  TransferWait& wait_;
+  ProfileActivated activated_;
+  std::atomic<bool> abort_{false};
+  std::atomic<bool> inProgress_{false};
+  MacroStaging staging_;
+};
+
+// A whole job against a real clock, for callers without a transfer thread.
+TransferResult RunTransfer(ReportSink& sink, const ProfileSet& set, unsigned kind);
