@@ -27,13 +27,13 @@ bool CVirtualMouseWnd::Create(HINSTANCE instance) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
+  // A mouse plugged in while Monitor runs arrives; otherwise Monitor finds it
+  // when it starts. Announced before the window can be found, so that a
+  // library that finds the window first doesn't also get an arrival.
+  if (plugged_) PostDeviceChange(true);
   CreateWindowExA(0, kClassName, names::kVirtualMouseTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                   CW_USEDEFAULT, CW_USEDEFAULT, 760, 620, nullptr, nullptr, instance, this);
-  if (window_ == nullptr) return false;
-  // A mouse plugged in while Monitor runs arrives; otherwise Monitor finds it
-  // when it starts.
-  if (plugged_) PostDeviceChange(true);
-  return true;
+  return window_ != nullptr;
 }
 
 LRESULT CALLBACK CVirtualMouseWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
