@@ -2,6 +2,7 @@
 // file they name, every picture those name, at the sizes the windows rely on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -249,6 +250,79 @@ TEST(SkinsFolder, RecordButtonPicturesHaveTheButtonsSize) {
     ASSERT_TRUE(image) << name;
     EXPECT_EQ(image->width, record.w) << name;
     EXPECT_EQ(image->height, record.h) << name;
+  }
+}
+
+
+// Mean colour of a rectangle of a picture.
+Rgb Mean(const Image& image, const Placement& p) {
+  long sum[3] = {};
+  for (int y = p.y; y < p.y + p.h; ++y)
+    for (int x = p.x; x < p.x + p.w; ++x) {
+      const Rgb c = image.At(x, y);
+      sum[0] += c.r;
+      sum[1] += c.g;
+      sum[2] += c.b;
+    }
+  const long n = std::max(1L, long(p.w) * p.h);
+  return {uint8_t(sum[0] / n), uint8_t(sum[1] / n), uint8_t(sum[2] / n)};
+}
+
+bool SameCrop(const Image& a, const Image& b, const Placement& p) {
+  for (int y = p.y; y < p.y + p.h; ++y)
+    for (int x = p.x; x < p.x + p.w; ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+struct States {
+  Image normal, over, down, disable;
+};
+
+States LoadStates(const std::string& skin) {
+  Ini ini = ReadIni(kSkins / skin);
+  return {ReadPicture(ini["SCREEN"]["Normal"]).value_or(Image{}), ReadPicture(ini["SCREEN"]["Over"]).value_or(Image{}),
+          ReadPicture(ini["SCREEN"]["Down"]).value_or(Image{}),
+          ReadPicture(ini["SCREEN"]["Disable"]).value_or(Image{})};
+}
+
+TEST(SkinsFolder, EveryButtonStateLooksDifferent) {
+  const std::vector<Expected> buttons{
+      {"skin_main.ini", Range(1, 14, Range(20, 40, Range(43, 47)))},
+      {"skin_button_page.ini", Range(20, 35)},
+      {"skin_click_warn.ini", {1, 2, 3}},
+      {"skin_performance.ini", Range(2, 15, Range(20, 29, Range(32, 52)))},
+  };
+  for (const auto& skin : buttons) {
+    SCOPED_TRACE(skin.file);
+    const States s = LoadStates(skin.file);
+    ASSERT_GT(s.normal.width, 0);
+    for (int key : skin.keys) {
+      const Placement p = Key(skin.file, key);
+      EXPECT_FALSE(SameCrop(s.normal, s.over, p)) << key;
+      EXPECT_FALSE(SameCrop(s.normal, s.down, p)) << key;
+      EXPECT_FALSE(SameCrop(s.over, s.down, p)) << key;
+      EXPECT_FALSE(SameCrop(s.normal, s.disable, p)) << key;
+    }
+  }
+}
+
+// The program writes these captions itself, white or red on hover: the
+// plates must stay dark under them in every state.
+TEST(SkinsFolder, PlatesUnderProgramCaptionsStayDark) {
+  const std::vector<Expected> plates{{"skin_main.ini", Range(20, 34)}, {"skin_button_page.ini", Range(20, 35)}};
+  for (const auto& skin : plates) {
+    SCOPED_TRACE(skin.file);
+    const States s = LoadStates(skin.file);
+    for (int key : skin.keys) {
+      Placement p = Key(skin.file, key);
+      p = {p.x + 8, p.y + 3, p.w - 12, p.h - 6};  // where the words go
+      for (const Image* image : {&s.normal, &s.over, &s.down, &s.disable}) {
+        const Rgb m = Mean(*image, p);
+        EXPECT_LT(int(m.r), 100) << key;
+        EXPECT_LT(int(m.g), 100) << key;
+      }
+    }
   }
 }
 
