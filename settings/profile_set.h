@@ -13,6 +13,8 @@ inline constexpr int kButtonCount = 16;
 inline constexpr int kLevelCount = 5;
 inline constexpr int kMacroEventCount = 40;
 
+// Packed, so no member moves; aligned to 4, so every 32-bit field sits on a
+// 4-byte boundary wherever a record is placed and can be used in place.
 #pragma pack(push, 1)
 
 // One recorded key or mouse-button event: the unit of macros everywhere.
@@ -42,7 +44,7 @@ inline constexpr uint8_t kFunctionMacro = 16;
 inline constexpr uint8_t kFunctionProgram = 17;
 
 // The assignment of one button.
-struct MacroKeyInfo {
+struct alignas(4) MacroKeyInfo {
   uint8_t button;      // the entry's own button number 0..15
   uint8_t function;    // function code
   char macroName[25];  // function 16: at most 24 characters and a NUL
@@ -54,6 +56,7 @@ struct MacroKeyInfo {
   char program[260];   // function 17: program or document to open
   uint8_t pad1[2];
 };
+static_assert(alignof(MacroKeyInfo) == 4);
 static_assert(sizeof(MacroKeyInfo) == 460);
 static_assert(offsetof(MacroKeyInfo, button) == 0);
 static_assert(offsetof(MacroKeyInfo, function) == 1);
@@ -77,7 +80,7 @@ inline void SetMacroEvent(MacroKeyInfo& k, int i, const MacroEvent& e) {
 }
 
 // Every per-profile setting; fields are named after their profile-file keys.
-struct Profile {
+struct alignas(4) Profile {
   char ProFileName[250];
   char GameFile[502];
   int32_t DbleClickSpeed;
@@ -146,6 +149,7 @@ struct Profile {
   int32_t DanSeIntensity;
   int32_t DanSeType;
 };
+static_assert(alignof(Profile) == 4);
 static_assert(sizeof(Profile) == 8440);
 static_assert(offsetof(Profile, ProFileName) == 0);
 static_assert(offsetof(Profile, GameFile) == 250);
@@ -217,7 +221,7 @@ static_assert(offsetof(Profile, DanSeType) == 8436);
 
 // The active profile, five profiles, the mouse type and the change flags that
 // tell Monitor what to write into the mouse on the next apply.
-struct ProfileSet {
+struct alignas(4) ProfileSet {
   int32_t CurrentProfile;  // 0..4; -1 only in a freshly cleared record
   Profile Profiles[kProfileCount];
   int32_t MouseType;
@@ -229,6 +233,7 @@ struct ProfileSet {
   int32_t LevelChanged[kProfileCount];
   int32_t SettingsChanged[kProfileCount];
 };
+static_assert(alignof(ProfileSet) == 4);
 static_assert(sizeof(ProfileSet) == 42632);
 static_assert(offsetof(ProfileSet, CurrentProfile) == 0);
 static_assert(offsetof(ProfileSet, Profiles) == 4);
@@ -242,7 +247,7 @@ static_assert(offsetof(ProfileSet, LevelChanged) == 42592);
 static_assert(offsetof(ProfileSet, SettingsChanged) == 42612);
 
 // Notice and applet settings kept in config.ini ("OverlaySetting"/"config").
-struct OverlaySetting {
+struct alignas(4) OverlaySetting {
   int32_t Switches[8];   // [2] profile notices on, [3] macro notices on
   int32_t DisplayHigh;   // passed to the notice window in the high word
   int32_t DisplayLow;    // passed likewise in the low word
@@ -252,6 +257,7 @@ struct OverlaySetting {
   char AppletText3[100];
   int32_t AppletNumber2;  // default 5
 };
+static_assert(alignof(OverlaySetting) == 4);
 static_assert(sizeof(OverlaySetting) == 348);
 static_assert(offsetof(OverlaySetting, Switches) == 0);
 static_assert(offsetof(OverlaySetting, DisplayHigh) == 32);
@@ -263,12 +269,13 @@ static_assert(offsetof(OverlaySetting, AppletText3) == 244);
 static_assert(offsetof(OverlaySetting, AppletNumber2) == 344);
 
 // One stored macro: the unit of the macro store and of .macro files.
-struct MacroRecord {
+struct alignas(4) MacroRecord {
   char name[52];
   int32_t repeat;
   int32_t count;  // 0..40
   MacroEvent events[kMacroEventCount];
 };
+static_assert(alignof(MacroRecord) == 4);
 static_assert(sizeof(MacroRecord) == 220);
 static_assert(offsetof(MacroRecord, name) == 0);
 static_assert(offsetof(MacroRecord, repeat) == 52);
