@@ -41,7 +41,7 @@ set(OSPREY_WIN32_LIBS gdi32 comctl32 comdlg32 ole32 oleaut32 uuid winmm setupapi
 # The conventions of a component folder:
 #   *.cpp                      the library <name> (portable)
 #   *_win32.cpp / *_posix.cpp  its platform adapters, one set per build
-#   *_main.cpp                 left out of the library (the folder's own programs)
+#   *_main.cpp, *_main_win32.cpp  left out of the library (the folder's own programs)
 #   tests/*_test.cpp           the GoogleTest suite <name>_tests; files named
 #                              *_win32_test.cpp only in the Windows build,
 #                              *_posix_test.cpp only in the native build
@@ -59,6 +59,7 @@ function(osprey_component name)
   else()
     file(GLOB platform CONFIGURE_DEPENDS ${dir}/*_posix.cpp)
   endif()
+  list(FILTER platform EXCLUDE REGEX "_main_(win32|posix)\\.cpp$")
   if(srcs OR platform)
     add_library(${name} STATIC ${srcs} ${platform})
     set(scope PUBLIC)
