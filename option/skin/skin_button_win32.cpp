@@ -1,0 +1,208 @@
+#include "option/skin/skin_button_win32.h"
+
+#include <windowsx.h>
+
+#include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_state.h"
+#include "settings/system_names.h"
+
+namespace {
+constexpr char kButtonClass[] = "OspreySkinButton";
+}
+
+bool CSkinButton::Create(HWND parent, const RECT& r, int id, DWORD style) {
+  hover_ = (style & BS_DEFPUSHBUTTON) != 0;
+  style &= ~static_cast<DWORD>(WS_TABSTOP);
+  return CreateSkinWindow(kButtonClass, 0, style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+                          r.right - r.left, r.bottom - r.top, parent, id);
+}
+
+void CSkinButton::SetImages(int left, int top, int right, int bottom, HBITMAP normal,
+                            HBITMAP over, HBITMAP down, HBITMAP disabled) {
+  const HBITMAP sources[4] = {normal, over, down, disabled};
+  WindowDC screen(nullptr);
+  for (int i = 0; i < 4; ++i) {
+    images_[i].Reset();
+    CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
+  }
+  if (Hwnd()) {
+    SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    Redraw();
+  }
+}
+
+void CSkinButton::SetHeldDown(bool down) {
+  if (down == heldDown_) return;
+  heldDown_ = down;
+  if (Hwnd()) Redraw();
+}
+
+void CSkinButton::SetHover(bool hover) {
+  hover_ = hover;
+  NotifyHover(hover);
+  if (Hwnd()) Redraw();
+}
+
+void CSkinButton::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  if (Hwnd()) Redraw();
+}
+
+void CSkinButton::NotifyHover(bool hover) {
+  PostMessageA(GetParent(Hwnd()), WM_SKIN_HOVER, hover ? 1 : 0, hoverId_);
+  SetSharedHelpText(helpText_);
+  if (HWND main = reinterpret_cast<HWND>(HelpTextWindow()))
+    PostMessageA(main, WM_SKIN_HELPTEXT, hover ? 1 : 0, 0);
+}
+
+HBITMAP CSkinButton::ImageFor(ButtonImage which) const {
+  return images_[static_cast<int>(which)].Get();
+}
+
+SIZE CSkinButton::ClientSize() const {
+  RECT rc{};
+  GetClientRect(Hwnd(), &rc);
+  return {rc.right, rc.bottom};
+}
+
+void CSkinButton::Draw(HDC dc, HBITMAP image) {
+  if (caption_.empty()) {
+    BlitBitmap(dc, image);
+    return;
+  }
+  // Image and caption are composed off-screen so the text never flickers.
+  const SIZE size = ClientSize();
+  MemoryDC memory(dc);
+  Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  SelectIn selectCanvas(memory.Get(), canvas.Get());
+  BlitBitmap(memory.Get(), image);
+  if (!captionFont_)
+    captionFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  SelectIn selectFont(memory.Get(), captionFont_.Get());
+  SIZE text{};
+  GetTextExtentPoint32A(memory.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &text);
+  SetBkMode(memory.Get(), TRANSPARENT);
+  SetTextColor(memory.Get(), hover_ ? RGB(230, 20, 20) : RGB(255, 255, 255));
+  TextOutA(memory.Get(), 10, size.cy / 2 - text.cy / 2 + 1, caption_.c_str(),
+           static_cast<int>(caption_.size()));
+  BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void CSkinButton::OnPaint() {
+  PaintScope paint(Hwnd());
+  ButtonLook look;
+  look.pressed = tracking_ && pressedInside_;
+  look.disabled = !IsWindowEnabled(Hwnd());
+  look.toggleMode = toggleMode_;
+  look.heldDown = heldDown_;
+  look.hover = hover_;
+  Draw(paint.Get(), ImageFor(ChooseButtonImage(look)));
+}
+
+void CSkinButton::OnMouseMove(WPARAM keys, POINT p) {
+  if (tracking_) {
+    RECT rc{};
+    GetClientRect(Hwnd(), &rc);
+    const bool inside = PtInRect(&rc, p) != 0;
+    if (inside != pressedInside_) {
+      pressedInside_ = inside;
+      Redraw();
+    }
+  }
+  const bool leftHeld = (keys & MK_LBUTTON) != 0;
+  if (leftHeld && !hover_) return;
+  if (GetCapture() != Hwnd()) {
+    if (GetActiveWindow() && GetParent(Hwnd())) {
+      hover_ = true;
+      NotifyHover(true);
+      SetCapture(Hwnd());
+      Redraw();
+    }
+    return;
+  }
+  POINT screen = p;
+  ClientToScreen(Hwnd(), &screen);
+  if (WindowFromPoint(screen) == Hwnd()) return;
+  if (hover_) {
+    hover_ = false;
+    NotifyHover(false);
+    Redraw();
+  }
+  if (!leftHeld) ReleaseCapture();
+}
+
+void CSkinButton::OnLButtonDown() {
+  const HWND owner = RootOf(GetParent(Hwnd()));
+  if (owner && GetActiveWindow() != owner) SetActiveWindow(owner);
+  SetFocus(Hwnd());
+  SetCapture(Hwnd());
+  tracking_ = true;
+  pressedInside_ = true;
+  Redraw();
+}
+
+LRESULT CSkinButton::OnLButtonUp(POINT p) {
+  const bool wasTracking = tracking_;
+  tracking_ = false;
+  const WPARAM command = MAKEWPARAM(GetDlgCtrlID(Hwnd()), BN_CLICKED);
+  if (toggleMode_) {
+    heldDown_ = !heldDown_;
+    Redraw();
+    SendMessageA(GetParent(Hwnd()), WM_COMMAND, command, reinterpret_cast<LPARAM>(Hwnd()));
+    return 0;
+  }
+  RECT rc{};
+  GetClientRect(Hwnd(), &rc);
+  const bool inside = PtInRect(&rc, p) != 0;
+  if (GetCapture() == Hwnd()) ReleaseCapture();
+  Redraw();
+  if (wasTracking && inside)
+    SendMessageA(GetParent(Hwnd()), WM_COMMAND, command, reinterpret_cast<LPARAM>(Hwnd()));
+  return 0;
+}
+
+void CSkinButton::OnCaptureChanged() {
+  // Another window of ours may hold the capture now: never take it back from it.
+  if (hover_) Redraw();
+}
+
+void CSkinButton::OnKillFocus() {
+  hover_ = false;
+  NotifyHover(false);
+  Redraw();
+}
+
+LRESULT CSkinButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEMOVE: OnMouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnLButtonDown(); return 0;
+    case WM_LBUTTONUP: return OnLButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
+    case WM_KILLFOCUS: OnKillFocus(); return 0;
+    case WM_ENABLE: Redraw(); return 0;
+    case WM_GETDLGCODE: return DLGC_BUTTON;
+    default: return Default(msg, wp, lp);
+  }
+}
+
+void CColorButton::NotifyHover(bool hover) {
+  PostMessageA(GetParent(Hwnd()), WM_SKIN_HOVER, hover ? 1 : 0, HoverId());
+}
+
+void CColorButton::Draw(HDC dc, HBITMAP image) {
+  const SIZE size = ClientSize();
+  MemoryDC memory(dc);
+  Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
+  SelectIn selectCanvas(memory.Get(), canvas.Get());
+  BlitBitmap(memory.Get(), image);
+  // A 34 x 34 square from (1, 1) without its four corner pixels.
+  Region square(CreateRectRgn(1, 2, 35, 34));
+  Region cross(CreateRectRgn(2, 1, 34, 35));
+  CombineRgn(square.Get(), square.Get(), cross.Get(), RGN_OR);
+  Brush brush(CreateSolidBrush(Color()));
+  FillRgn(memory.Get(), square.Get(), brush.Get());
+  BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,156 @@
+#include "option/skin/skin_dialog_win32.h"
+
+#include <windowsx.h>
+
+#include "option/skin/child_messages_win32.h"
+#include "option/skin/skin_button_win32.h"
+#include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_state.h"
+
+namespace {
+constexpr char kDialogClass[] = "OspreySkinDialog";
+}
+
+Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) const {
+  const Placement p = Place(key);
+  const RECT r{p.left, p.top, p.right, p.bottom};
+  if (button.Create(dialog_, r, 0)) {
+    button.SetImages(p.left, p.top, p.right, p.bottom, Normal(), Over(), Down(), Disabled());
+    button.SetHeldDown(p.initiallyDown);
+    button.SetHelpText(p.text);
+  }
+  return p;
+}
+
+Placement SkinBuilder::AddButton(CSkinButton& button, int key) const {
+  return AddButton(button, std::to_string(key));
+}
+
+INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
+  modalEnded_ = false;
+  modalResult_ = IDCANCEL;
+  if (!CreateTopLevel(owner, title)) return IDCANCEL;
+  if (owner) CenterOver(owner);
+  ShowWindow(Hwnd(), SW_SHOW);
+  SetForegroundWindow(Hwnd());
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+
+  MSG msg;
+  while (!modalEnded_ && Hwnd()) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  // Re-enable the owner before the dialog goes, so activation returns to it.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (owner) SetActiveWindow(owner);
+  Destroy();
+  return modalResult_;
+}
+
+void CSkinDialog::EndModal(INT_PTR result) {
+  modalResult_ = result;
+  modalEnded_ = true;
+  if (Hwnd()) PostMessageA(Hwnd(), WM_NULL, 0, 0);  // wake the loop
+}
+
+bool CSkinDialog::CreateTopLevel(HWND owner, const char* title) {
+  const DWORD exStyle = owner ? 0 : WS_EX_APPWINDOW;
+  return CreateSkinWindow(kDialogClass, exStyle, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, 0, 0, 0,
+                          0, owner, 0, title);
+}
+
+bool CSkinDialog::CreatePage(HWND parent, int x, int y) {
+  if (!CreateSkinWindow(kDialogClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                        parent, 0))
+    return false;
+  if (x || y) SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void CSkinDialog::Show(bool visible) {
+  if (Hwnd()) ShowWindow(Hwnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool CSkinDialog::IsPage() const {
+  return Hwnd() && (GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD);
+}
+
+void CSkinDialog::LoadSkin() {
+  const SkinDescription skin = SkinDescription::Load(SkinPath(skinFileName_));
+  const SkinScreenImages names = skin.Screen();
+  SIZE ignored{};
+  LoadSkinImage(SkinPath(names.mask), mask_, ignored);
+  Bitmap normal, over, down, disabled;
+  LoadSkinImage(SkinPath(names.normal), normal, ignored);
+  LoadSkinImage(SkinPath(names.over), over, ignored);
+  LoadSkinImage(SkinPath(names.down), down, ignored);
+  LoadSkinImage(SkinPath(names.disable), disabled, ignored);
+  LoadSkinImage(SkinPath(names.normal), background_, size_);
+  MoveWindow(Hwnd(), 0, 0, size_.cx, size_.cy, FALSE);
+  CreateControls(SkinBuilder(Hwnd(), skin, normal.Get(), over.Get(), down.Get(), disabled.Get()));
+  // The working pictures go here; every control holds its own cut-outs.
+}
+
+void CSkinDialog::CenterOver(HWND owner) {
+  RECT o{};
+  GetWindowRect(owner, &o);
+  const int x = o.left + ((o.right - o.left) - size_.cx) / 2;
+  const int y = o.top + ((o.bottom - o.top) - size_.cy) / 2;
+  SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSkinDialog::OnPaint() {
+  PaintScope paint(Hwnd());
+  RECT rc{};
+  GetClientRect(Hwnd(), &rc);
+  MemoryDC memory(paint.Get());
+  Bitmap canvas(CreateCompatibleBitmap(paint.Get(), rc.right, rc.bottom));
+  if (!memory || !canvas) return;
+  SelectIn select(memory.Get(), canvas.Get());
+  BlitBitmap(memory.Get(), background_.Get());
+  PaintOver(memory.Get());
+  BitBlt(paint.Get(), 0, 0, rc.right, rc.bottom, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void CSkinDialog::OnLButtonDown(LPARAM lp) {
+  if (IsPage()) return;
+  // Drag by the surface: the press is answered as one on the caption.
+  POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  ClientToScreen(Hwnd(), &p);
+  PostMessageA(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));
+}
+
+LRESULT CSkinDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_CREATE: {
+      LoadSkin();
+      if (HRGN outline = RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0))
+        SetWindowRgn(Hwnd(), outline, TRUE);  // the window owns it from here
+      OnInitDialog();
+      return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(lp); return Default(msg, wp, lp);
+    case WM_COMMAND:
+      if (OnCommandFrom(reinterpret_cast<HWND>(lp), LOWORD(wp), HIWORD(wp))) return 0;
+      return Default(msg, wp, lp);
+    case WM_CLOSE:
+      if (IsPage()) return 0;
+      EndModal(IDCANCEL);
+      return 0;
+    case WM_DESTROY:
+      mask_.Reset();
+      background_.Reset();
+      return Default(msg, wp, lp);
+    default: return Default(msg, wp, lp);
+  }
+}

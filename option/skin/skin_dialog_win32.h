@@ -1,0 +1,97 @@
+// CSkinDialog: a window whose look, outline and controls come from a skin
+// description file. Derive from it, give the file name, and create the
+// controls in CreateControls. It runs either as a modal dialog (DoModal,
+// ended by EndModal with IDOK or IDCANCEL) or as a child page of another
+// window (CreatePage, Show).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/placement.h"
+#include "option/skin/skin_file.h"
+#include "option/skin/skin_window_win32.h"
+
+class CSkinButton;
+
+// What a dialog gets while its controls are created: its skin description
+// and the four full-window state pictures the controls are cut from.
+class SkinBuilder {
+ public:
+  SkinBuilder(HWND dialog, const SkinDescription& skin, HBITMAP normal, HBITMAP over, HBITMAP down,
+              HBITMAP disabled)
+      : dialog_(dialog), skin_(skin), images_{normal, over, down, disabled} {}
+
+  HWND Dialog() const { return dialog_; }
+  const SkinDescription& Skin() const { return skin_; }
+  Placement Place(std::string_view key) const { return skin_.PlacementOf(key); }
+  Placement Place(int key) const { return skin_.PlacementOf(key); }
+  HBITMAP Normal() const { return images_[0]; }
+  HBITMAP Over() const { return images_[1]; }
+  HBITMAP Down() const { return images_[2]; }
+  HBITMAP Disabled() const { return images_[3]; }
+
+  // Creates the button on the key's rectangle with identifier 0, cuts its
+  // pictures, gives it the record's help text and held-down flag.
+  Placement AddButton(CSkinButton& button, std::string_view key) const;
+  Placement AddButton(CSkinButton& button, int key) const;
+
+ private:
+  HWND dialog_;
+  const SkinDescription& skin_;
+  HBITMAP images_[4];
+};
+
+class CSkinDialog : public CSkinWindow {
+ public:
+  explicit CSkinDialog(std::string skinFileName) : skinFileName_(std::move(skinFileName)) {}
+
+  // Shows the dialog over owner (centred on it; at the screen origin without
+  // one), disables owner meanwhile, and returns the EndModal result
+  // (IDCANCEL when closed any other way).
+  INT_PTR DoModal(HWND owner, const char* title = "");
+  void EndModal(INT_PTR result);
+  // Creates the dialog as a hidden child page of parent at (x, y).
+  bool CreatePage(HWND parent, int x = 0, int y = 0);
+  void Show(bool visible);
+
+  const std::string& SkinFileName() const { return skinFileName_; }
+  SIZE Size() const { return size_; }
+  HBITMAP Background() const { return background_.Get(); }
+  HBITMAP Mask() const { return mask_.Get(); }
+
+ protected:
+  // Creation step 6: create the controls from the skin (buttons in the order
+  // the dialog recognises them).
+  virtual void CreateControls(const SkinBuilder& skin) { (void)skin; }
+  // After the skin and the outline are in place.
+  virtual void OnInitDialog() {}
+  // A command from a child, recognised by its handle. Return true if handled.
+  virtual bool OnCommandFrom(HWND control, int id, int code) {
+    (void)control, (void)id, (void)code;
+    return false;
+  }
+  // Drawing over the background, into an off-screen bitmap of the client size.
+  virtual void PaintOver(HDC dc) { (void)dc; }
+  // Top-level dialogs move when dragged by their surface; pages do not.
+  bool IsPage() const;
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool CreateTopLevel(HWND owner, const char* title);
+  void LoadSkin();
+  void OnPaint();
+  void OnLButtonDown(LPARAM lp);
+  void CenterOver(HWND owner);
+
+  std::string skinFileName_;
+  Bitmap mask_;
+  Bitmap background_;
+  SIZE size_{0, 0};
+  bool modalEnded_ = false;
+  INT_PTR modalResult_ = IDCANCEL;
+};

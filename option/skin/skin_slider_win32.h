@@ -1,0 +1,81 @@
+// CSkinSlider: a horizontal track drawn from the skin with a draggable thumb
+// (CSliderThumb) drawn from its own picture file. The parent hears of every
+// value the user sets as WM_SLIDER_POS (value, slider identifier).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/skin_window_win32.h"
+#include "option/skin/slider_math.h"
+
+class CSkinSlider;
+
+class CSliderThumb : public CSkinWindow {
+ public:
+  bool Create(CSkinSlider& track, Bitmap image, SIZE size);
+  void SetRange(int minimum, int maximum);
+  void SetSnap(bool snap) { snap_ = snap; }
+  // Clamps, stores and moves the thumb to the value's place; no notice.
+  void Place(int value);
+  int Value() const { return value_; }
+  int Left() const;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void MoveTo(int left);
+  void Post(int value);
+  void OnLButtonDown(int x);
+  void OnMouseMove(int x);
+  void OnLButtonUp();
+  void OnPaint();
+
+  HWND track_ = nullptr;
+  int id_ = 0;
+  Bitmap image_;
+  SIZE size_{0, 0};
+  SliderGeometry geometry_;
+  int value_ = 0;
+  bool snap_ = false;
+  bool dragging_ = false;
+  int pressX_ = 0;
+};
+
+class CSkinSlider : public CSkinWindow {
+ public:
+  // Fails, creating nothing, when the thumb picture cannot be loaded.
+  bool Create(const std::string& thumbImageFile, int left, int top, int right, int bottom,
+              HWND parent, int id);
+  void SetTrackImage(int left, int top, int right, int bottom, HBITMAP fullWindowImage);
+  void SetRange(int minimum, int maximum);
+  void SetSnap(bool snap);
+  void SetPos(int value);
+  int Pos() const { return thumb_.Value(); }
+  void SetHelpText(std::string text) { helpText_ = std::move(text); }
+  int Id() const { return id_; }
+  CSliderThumb& Thumb() { return thumb_; }
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void OnTrackClick(int x);
+  void OnMouseMove();
+  void OnPaint();
+
+  CSliderThumb thumb_;
+  Bitmap thumbImage_;
+  SIZE thumbSize_{0, 0};
+  Bitmap trackImage_;
+  RECT rect_{};
+  int id_ = 0;
+  int minimum_ = 0;
+  int maximum_ = 10;
+  bool snap_ = false;
+  bool leavePending_ = false;
+  std::string helpText_;
+};
