@@ -101,7 +101,7 @@ void Logo(cairo_t* cr, const Rect& r) {
   cairo_line_to(cr, x + h * 1.8, y + h * 0.15);
   cairo_line_to(cr, x + h * 0.9, y + h * 0.95);
   cairo_close_path(cr);
-  FillVertical(cr, x, y, h * 1.8, h, Rgb255(255, 60, 60), Rgb255(170, 10, 10));
+  FillVertical(cr, y, h, Rgb255(255, 60, 60), Rgb255(170, 10, 10));
   const double size = h * 0.62;
   const double left = x + h * 2.1;
   DrawText(cr, "OSPREY", left, y + h / 2, size, true, theme::kWhite);
@@ -110,9 +110,9 @@ void Logo(cairo_t* cr, const Rect& r) {
 
 void Record(cairo_t* cr, const Rect& r, bool stop, State s) {
   RoundRectPath(cr, r.x, r.y, r.w, r.h, 4);
-  if (s == State::kDown) FillVertical(cr, r.x, r.y, r.w, r.h, Rgb255(240, 42, 42), Rgb255(160, 10, 10));
-  else if (s == State::kOver) FillVertical(cr, r.x, r.y, r.w, r.h, Rgb255(80, 80, 86), Rgb255(50, 50, 54));
-  else FillVertical(cr, r.x, r.y, r.w, r.h, Rgb255(60, 60, 65), Rgb255(38, 38, 42));
+  if (s == State::kDown) FillVertical(cr, r.y, r.h, Rgb255(240, 42, 42), Rgb255(160, 10, 10));
+  else if (s == State::kOver) FillVertical(cr, r.y, r.h, Rgb255(80, 80, 86), Rgb255(50, 50, 54));
+  else FillVertical(cr, r.y, r.h, Rgb255(60, 60, 65), Rgb255(38, 38, 42));
   StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 4, s == State::kNormal ? Rgb255(84, 84, 90) : s == State::kOver ? theme::kRed : Rgb255(255, 110, 110), 1);
   const double cx = r.x + r.h * 0.55, cy = r.y + r.h / 2.0, a = r.h * 0.22;
   const Colour mark = s == State::kDown ? theme::kWhite : theme::kRed;

@@ -27,7 +27,7 @@ Look PlateLook(State s) {
 void Plate(cairo_t* cr, const Rect& r, State s, double radius = 3) {
   const Look l = PlateLook(s);
   RoundRectPath(cr, r.x, r.y, r.w, r.h, radius);
-  FillVertical(cr, r.x, r.y, r.w, r.h, l.top, l.bottom);
+  FillVertical(cr, r.y, r.h, l.top, l.bottom);
   // A thin highlight along the top edge reads as a raised plate.
   if (s != State::kDisable) {
     SetColour(cr, theme::kWhite, s == State::kDown ? 0.25 : 0.08);
@@ -58,7 +58,7 @@ void TextPlate(cairo_t* cr, const Rect& r, State s) {
   if (s == State::kDown) l = {Rgb255(26, 26, 28), Rgb255(20, 20, 22), theme::kRed, theme::kText};
   if (s == State::kDisable) l = {Rgb255(36, 36, 38), Rgb255(33, 33, 35), Rgb255(50, 50, 54), theme::kText};
   RoundRectPath(cr, r.x, r.y, r.w, r.h, 3);
-  FillVertical(cr, r.x, r.y, r.w, r.h, l.top, l.bottom);
+  FillVertical(cr, r.y, r.h, l.top, l.bottom);
   StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 3, l.edge, s == State::kDown ? 2 : 1);
   SetColour(cr, s == State::kNormal ? Rgb255(110, 110, 118) : s == State::kDisable ? Rgb255(60, 60, 64) : theme::kRed);
   cairo_rectangle(cr, r.x + 2, r.y + 3, s == State::kDown ? 4 : 3, r.h - 6);
@@ -126,7 +126,7 @@ void Level(cairo_t* cr, const Control& c, State s) {
   const Rect& r = c.rect;
   const bool current = s == State::kDown;
   RoundRectPath(cr, r.x, r.y, r.w, r.h, 6);
-  FillVertical(cr, r.x, r.y, r.w, r.h, current ? Rgb255(58, 26, 26) : Rgb255(44, 44, 48),
+  FillVertical(cr, r.y, r.h, current ? Rgb255(58, 26, 26) : Rgb255(44, 44, 48),
                current ? Rgb255(34, 16, 16) : Rgb255(32, 32, 35));
   StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 6, current ? theme::kRed : Rgb255(70, 70, 76), current ? 2 : 1);
   // The label: (0, 0)-(75, 15) of the level window.
@@ -219,7 +219,7 @@ void Tab(cairo_t* cr, const Control& c, State s) {
   cairo_line_to(cr, r.x, r.y + r.h);
   cairo_close_path(cr);
   const Look l = PlateLook(s);
-  FillVertical(cr, r.x, r.y, r.w, r.h, s == State::kNormal ? Rgb255(44, 44, 48) : l.top,
+  FillVertical(cr, r.y, r.h, s == State::kNormal ? Rgb255(44, 44, 48) : l.top,
                s == State::kNormal ? Rgb255(32, 32, 35) : l.bottom);
   cairo_move_to(cr, r.x + slant + 0.5, r.y + 0.5);
   cairo_line_to(cr, r.x + r.w - 0.5, r.y + 0.5);
@@ -316,7 +316,7 @@ void DrawControl(cairo_t* cr, const Control& c, State s) {
       break;
     case Kind::kValue:
       RoundRectPath(cr, r.x, r.y, r.w, r.h, 3);
-      FillVertical(cr, r.x, r.y, r.w, r.h, Rgb255(236, 236, 236), Rgb255(200, 200, 204));
+      FillVertical(cr, r.y, r.h, Rgb255(236, 236, 236), Rgb255(200, 200, 204));
       StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 3, theme::kRed, 1);
       break;
     case Kind::kArea:

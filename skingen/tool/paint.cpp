@@ -18,16 +18,13 @@ void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r
   cairo_close_path(cr);
 }
 
-void FillVertical(cairo_t* cr, double x, double y, double w, double h, Colour top, Colour bottom) {
+void FillVertical(cairo_t* cr, double y, double h, Colour top, Colour bottom) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
   cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
   cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
   cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
+  cairo_fill(cr);
   cairo_pattern_destroy(p);
-  cairo_new_path(cr);
-  (void)x;
-  (void)w;
 }
 
 void StrokeRoundRect(cairo_t* cr, double x, double y, double w, double h, double r, Colour c, double width) {

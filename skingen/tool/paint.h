@@ -32,7 +32,8 @@ enum class State { kNormal, kOver, kDown, kDisable };
 
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
 void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r);
-void FillVertical(cairo_t* cr, double x, double y, double w, double h, Colour top, Colour bottom);
+// Fills the current path with a gradient running from y down to y + h.
+void FillVertical(cairo_t* cr, double y, double h, Colour top, Colour bottom);
 void StrokeRoundRect(cairo_t* cr, double x, double y, double w, double h, double r, Colour c, double width);
 
 enum class Align { kLeft, kCentre, kRight };

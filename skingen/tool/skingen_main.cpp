@@ -89,7 +89,7 @@ Image RenderThumb(const Sprite& s) {
   SetColour(cr, Rgb255(24, 24, 25));  // the track it slides on
   cairo_paint(cr);
   path(cr);
-  FillVertical(cr, 0, 0, s.width, s.height, Rgb255(255, 70, 70), Rgb255(175, 10, 10));
+  FillVertical(cr, 0, s.height, Rgb255(255, 70, 70), Rgb255(175, 10, 10));
   path(cr);
   SetColour(cr, Rgb255(255, 150, 150));
   cairo_set_line_width(cr, 1);

@@ -24,21 +24,21 @@ void TitleBar(cairo_t* cr, const Layout& layout, std::string_view title) {
   ShapePath(cr, layout, 0);
   cairo_clip(cr);
   cairo_rectangle(cr, 0, 0, w, 30);
-  FillVertical(cr, 0, 0, w, 30, Rgb255(48, 48, 52), Rgb255(34, 34, 37));
+  FillVertical(cr, 0, 30, Rgb255(48, 48, 52), Rgb255(34, 34, 37));
   // A red bar under the title, broken by a slanted tab behind the words.
   SetColour(cr, theme::kRed);
   cairo_rectangle(cr, 0, 30, w, 2);
   cairo_fill(cr);
   const double tab = TextWidth(cr, title, 12, true) + 40;
   Polygon(cr, {{0, 0}, {tab, 0}, {tab + 12, 30}, {0, 30}});
-  FillVertical(cr, 0, 0, tab, 30, Rgb255(200, 16, 16), Rgb255(140, 8, 8));
+  FillVertical(cr, 0, 30, Rgb255(200, 16, 16), Rgb255(140, 8, 8));
   cairo_restore(cr);
   DrawText(cr, title, 14, 15, 12, true, theme::kWhite);
 }
 
 void Group(cairo_t* cr, const Rect& r, std::string_view title) {
   RoundRectPath(cr, r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1, 6);
-  FillVertical(cr, r.x, r.y, r.w, r.h, Rgb255(40, 40, 43), Rgb255(33, 33, 35));
+  FillVertical(cr, r.y, r.h, Rgb255(40, 40, 43), Rgb255(33, 33, 35));
   StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 6, theme::kPanelEdge, 1);
   if (title.empty()) return;
   SetColour(cr, theme::kRed);
@@ -100,7 +100,7 @@ void DrawWindow(cairo_t* cr, const Layout& layout) {
   SetColour(cr, theme::kSurfaceLow);
   cairo_paint(cr);
   ShapePath(cr, layout, 0);
-  FillVertical(cr, 0, 0, w, h, theme::kSurfaceTop, theme::kSurfaceLow);
+  FillVertical(cr, 0, h, theme::kSurfaceTop, theme::kSurfaceLow);
   // Faint diagonal hatching gives the surface some texture.
   cairo_save(cr);
   ShapePath(cr, layout, 0);
