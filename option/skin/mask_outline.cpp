@@ -8,14 +8,20 @@ namespace {
 struct KeyRange {
   uint8_t lo[3], hi[3];  // blue, green, red
 
+  uint32_t exact;  // the key as a pixel, for the common tolerance 0
+  bool exactOnly;
+
   KeyRange(uint32_t colorRef, uint8_t tolerance) {
     const uint8_t key[3] = {uint8_t(colorRef >> 16), uint8_t(colorRef >> 8), uint8_t(colorRef)};
+    exact = uint32_t{key[0]} | (uint32_t{key[1]} << 8) | (uint32_t{key[2]} << 16);
+    exactOnly = tolerance == 0;
     for (int i = 0; i < 3; ++i) {
       lo[i] = key[i];
       hi[i] = uint8_t(std::min(255, key[i] + tolerance));
     }
   }
   bool Contains(uint32_t pixel) const {
+    if (exactOnly) return (pixel & 0x00FFFFFFu) == exact;
     for (int i = 0; i < 3; ++i) {
       const uint8_t c = uint8_t(pixel >> (8 * i));
       if (c < lo[i] || c > hi[i]) return false;

@@ -111,19 +111,45 @@ bool ReadPixels(HBITMAP bitmap, SIZE size, std::vector<uint32_t>& pixels) {
   return GetDIBits(dc.Get(), bitmap, 0, size.cy, pixels.data(), &info, DIB_RGB_COLORS) == size.cy;
 }
 
-HRGN RegionFromRects(const std::vector<OutlineRect>& rects, const OutlineRect& bounds) {
-  std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+HRGN RegionFromList(const OutlineRect* rects, size_t count, const OutlineRect& bounds) {
+  std::vector<char> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
   auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
   header->dwSize = sizeof(RGNDATAHEADER);
   header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rects.size());
-  header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
+  header->nCount = static_cast<DWORD>(count);
+  header->nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
   header->rcBound = {bounds.left, bounds.top, bounds.right, bounds.bottom};
   auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-  for (size_t i = 0; i < rects.size(); ++i)
+  for (size_t i = 0; i < count; ++i)
     out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
   return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                          reinterpret_cast<const RGNDATA*>(data.data()));
+}
+
+// One batch of runs as a region. Some region engines add a rectangle list
+// one rectangle at a time, each costing as much as the region so far; so each
+// row (one band) is made on its own and the rows are united pairwise, which
+// keeps the work near n log n whatever the engine.
+HRGN RegionFromRects(const std::vector<OutlineRect>& rects) {
+  std::vector<Region> parts;
+  for (size_t first = 0; first < rects.size();) {
+    size_t end = first;
+    while (end < rects.size() && rects[end].top == rects[first].top) ++end;
+    const OutlineRect band{rects[first].left, rects[first].top, rects[end - 1].right,
+                           rects[first].bottom};
+    parts.emplace_back(RegionFromList(&rects[first], end - first, band));
+    first = end;
+  }
+  while (parts.size() > 1) {
+    std::vector<Region> merged;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+      CombineRgn(parts[i].Get(), parts[i].Get(), parts[i + 1].Get(), RGN_OR);
+      merged.push_back(std::move(parts[i]));
+    }
+    if (parts.size() % 2) merged.push_back(std::move(parts.back()));
+    parts = std::move(merged);
+  }
+  return parts.empty() ? nullptr : parts.front().Release();
 }
 
 }  // namespace
@@ -138,8 +164,8 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, BYTE tolerance) {
   Region result(CreateRectRgn(0, 0, 0, 0));
   if (!result) return nullptr;
   BuildOutline(pixels.data(), size.cx, size.cy, size.cx, key, tolerance,
-               [&](const std::vector<OutlineRect>& rects, const OutlineRect& bounds) {
-                 Region part(RegionFromRects(rects, bounds));
+               [&](const std::vector<OutlineRect>& rects, const OutlineRect&) {
+                 Region part(RegionFromRects(rects));
                  if (part) CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR);
                });
   return result.Release();

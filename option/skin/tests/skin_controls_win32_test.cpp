@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
 
 #include <utility>
 #include <vector>
