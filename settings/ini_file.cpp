@@ -109,7 +109,7 @@ IniFile IniFile::Parse(std::string_view text) {
       if (close != std::string_view::npos && close > 0) {
         Section s;
         s.header = std::string(raw);
-        s.name = std::string(CutAtNul(line.substr(1, close - 1)));
+        s.name = std::string(CutAtNul(Trim(line.substr(1, close - 1))));
         s.headed = true;
         ini.sections_.push_back(std::move(s));
         continue;

@@ -66,7 +66,7 @@ class IniFile {
   };
   struct Section {
     std::string header;     // raw header line
-    std::string name;       // the text between '[' and the last ']'
+    std::string name;       // the trimmed text between '[' and the last ']'
     std::vector<Line> lines;
     bool headed = false;    // false only for the lines before any section
   };
