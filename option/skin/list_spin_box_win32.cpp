@@ -1,0 +1,102 @@
+#include "option/skin/list_spin_box_win32.h"
+
+#include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_state.h"
+#include "settings/system_names.h"
+
+namespace {
+constexpr char kSpinClass[] = "OspreyListSpinBox";
+}
+
+bool CListSpinBox::Create(int left, int top, int right, int bottom, HWND owner, int id) {
+  owner_ = owner;
+  id_ = id;
+  return CreateSkinWindow(kSpinClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
+                          right - left, bottom - top, owner, id);
+}
+
+void CListSpinBox::OnCreate() {
+  RECT rc{};
+  GetClientRect(Hwnd(), &rc);
+  const int w = rc.right;
+  up_.Create(Hwnd(), RECT{23, 2, w - 1, 8});
+  down_.Create(Hwnd(), RECT{23, 9, w - 1, 15});
+  display_.Create(Hwnd(), RECT{2, 2, 22, 15}, kDisplayId, ES_CENTER | ES_READONLY);
+  display_.SetBackColor(RGB(255, 255, 255));
+  display_.SetNumericFilter(true);
+  display_.ApplyFont();
+  EnableWindow(display_.Hwnd(), FALSE);
+}
+
+void CListSpinBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
+                             HBITMAP down, HBITMAP disabled) {
+  const HBITMAP sources[4] = {normal, over, down, disabled};
+  WindowDC screen(nullptr);
+  for (int i = 0; i < 4; ++i) CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
+  if (!Hwnd()) return;
+  SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+  for (CSkinButton* b : {&up_, &down_}) {
+    RECT r{};
+    GetWindowRect(b->Hwnd(), &r);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    b->SetImages(r.left, r.top, r.right, r.bottom, images_[0].Get(), images_[1].Get(),
+                 images_[2].Get(), images_[3].Get());
+  }
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void CListSpinBox::SetRange(int minimum, int maximum) {
+  model_.SetRange(minimum, maximum);
+  if (display_.Hwnd()) SendMessageA(display_.Hwnd(), EM_LIMITTEXT, model_.DisplayDigits(), 0);
+}
+
+void CListSpinBox::SetValue(int value) {
+  model_.SetValue(value);
+  if (display_.Hwnd()) SetWindowTextA(display_.Hwnd(), std::to_string(value).c_str());
+}
+
+void CListSpinBox::ShowValue() {
+  const std::string text = std::to_string(model_.Value());
+  SendMessageA(display_.Hwnd(), EM_SETSEL, 0, -1);
+  SendMessageA(display_.Hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void CListSpinBox::Step(bool up) {
+  const int before = model_.Value();
+  const bool notify = up ? model_.StepUp() : model_.StepDown();
+  if (model_.Value() == before && !notify) return;  // at the end of the range
+  ShowValue();
+  if (notify) PostMessageA(owner_, WM_NUMBER_CHANGED, static_cast<WPARAM>(model_.Value()), id_);
+}
+
+void CListSpinBox::OnMouseMove() {
+  if (!leavePending_) {
+    TRACKMOUSEEVENT t{sizeof t, TME_HOVER | TME_LEAVE, Hwnd(), 1};
+    leavePending_ = TrackMouseEvent(&t) != 0;
+  }
+  if (lstrcmpiA(helpText_.c_str(), SharedHelpText().c_str()) != 0) {
+    SetSharedHelpText(helpText_);
+    if (HWND main = reinterpret_cast<HWND>(HelpTextWindow())) PostMessageA(main, WM_SKIN_HELPTEXT, 1, 0);
+  }
+}
+
+LRESULT CListSpinBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_COMMAND:
+      if (reinterpret_cast<HWND>(lp) == up_.Hwnd()) Step(true);
+      else if (reinterpret_cast<HWND>(lp) == down_.Hwnd()) Step(false);
+      return 0;
+    case WM_PAINT: {
+      PaintScope paint(Hwnd());
+      BlitBitmap(paint.Get(), images_[0].Get());
+      return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEMOVE: OnMouseMove(); return 0;
+    case WM_MOUSELEAVE: leavePending_ = false; return 0;
+    default: return Default(msg, wp, lp);
+  }
+}
