@@ -10,42 +10,14 @@
 
 #include "monitor/device/device_link.h"
 #include "monitor/device/transfer_wait.h"
+#include "settings/profile_record.h"
 #include "settings/profile_set.h"
 
-// The fields the mouse receives, at their default values (profile names and
-// system settings play no part here).
+// A cleared record filled by the default builder, change flags all 0.
 inline std::unique_ptr<ProfileSet> MakeDefaultSet() {
   auto set = std::make_unique<ProfileSet>();
-  std::memset(set.get(), 0, sizeof *set);
-  set->CurrentProfile = 0;
-  const uint8_t functions[kButtonCount] = {1, 2, 3, 7, 8, 13, 86, 0, 0, 0, 0, 0, 0, 0, 9, 10};
-  const int32_t colors[8] = {0, 1, 3, 2, 4, 5, 6, 7};
-  for (Profile& p : set->Profiles) {
-    p.Sensitivity_X = p.Sensitivity_Y = 10;
-    for (int i = 0; i < kLevelCount; ++i) p.CpiLevel_X[i] = p.CpiLevel_Y[i] = 4 + 2 * i;
-    p.CpiStep = 0;
-    p.PollingRate = 2;
-    p.LightSwitch = 0;
-    p.LightType = 2;
-    for (int k = 0; k < 8; ++k) p.ColorOptions[k] = colors[k];
-    p.OTGSpeed = 10;
-    for (int b = 0; b < kButtonCount; ++b) {
-      p.MacroKeyInfo[b].button = static_cast<uint8_t>(b);
-      p.MacroKeyInfo[b].function = functions[b];
-    }
-    p.XuanCaiDirection = 0;
-    p.XuanCaiSpeed = 2;
-    p.XuanCaiSpecielSpeed = 1;
-    p.NeonSpeed = 2;
-    p.NeonSpecielSpeed = 1;
-    p.QiSeSpeed = 2;
-    p.QiSeType = 1;
-    p.QiSeSpecielSpeed = 1;
-    p.DanSeSpeed = 2;
-    p.DanSeSpecielSpeed = 1;
-    p.DanSeIntensity = 2;
-    p.DanSeType = 2;
-  }
+  ClearProfileSet(*set);
+  SetDefaultSettings(*set);
   return set;
 }
 
