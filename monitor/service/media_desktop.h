@@ -17,7 +17,7 @@ class MediaDesktop {
   virtual std::string ExpandEnvironment(const std::string& text) = 0;
   virtual void Launch(const std::string& commandLine) = 0;
   // class or title nullptr: any.
-  virtual Window FindWindow(const char* className, const char* title) = 0;
+  virtual Window FindPlayerWindow(const char* className, const char* title) = 0;
   virtual void BringToForeground(Window w) = 0;
   virtual void Send(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) = 0;
   virtual void Post(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) = 0;

@@ -44,7 +44,7 @@ void MediaPlayers::Start(int player) {
   const char* name = nullptr;
   switch (player) {
     case PLAYER_WINDOWS_MEDIA:
-      if (MediaDesktop::Window w = desktop_.FindWindow(nullptr, kWmpTitle)) {
+      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(nullptr, kWmpTitle)) {
         desktop_.BringToForeground(w);
         return;
       }
@@ -82,7 +82,7 @@ void MediaPlayers::Command(int player, int function) {
       desktop_.PostAppCommand(kAppCommands[index]);
       return;
     case PLAYER_ITUNES:
-      if (MediaDesktop::Window w = desktop_.FindWindow(kITunes, kITunes)) {
+      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kITunes, kITunes)) {
         if (function == MEDIA_NEXT || function == MEDIA_PREVIOUS) {
           ITunesCtrlArrow(w, function == MEDIA_NEXT);
         } else {
@@ -91,12 +91,12 @@ void MediaPlayers::Command(int player, int function) {
       }
       return;
     case PLAYER_REALPLAYER:
-      if (MediaDesktop::Window w = desktop_.FindWindow(kRealClass, nullptr)) {
+      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kRealClass, nullptr)) {
         desktop_.Send(w, kWmCommand, kRealCommands[index], 0);
       }
       return;
     case PLAYER_WINAMP:
-      if (MediaDesktop::Window w = desktop_.FindWindow(kWinampClass, nullptr)) {
+      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kWinampClass, nullptr)) {
         unsigned command = kWinampStop;
         if (function == MEDIA_NEXT) command = kWinampNext;
         if (function == MEDIA_PREVIOUS) command = kWinampPrevious;

@@ -41,7 +41,7 @@ class NoDesktop : public MediaDesktop {
   }
   std::string ExpandEnvironment(const std::string& t) override { return t; }
   void Launch(const std::string& c) override { launched.push_back(c); }
-  Window FindWindow(const char*, const char*) override { return 0; }
+  Window FindPlayerWindow(const char*, const char*) override { return 0; }
   void BringToForeground(Window) override {}
   void Send(Window, unsigned, uintptr_t, intptr_t) override {}
   void Post(Window, unsigned, uintptr_t, intptr_t) override {}

@@ -33,7 +33,7 @@ class FakeDesktop : public MediaDesktop {
     return out;
   }
   void Launch(const std::string& commandLine) override { launched.push_back(commandLine); }
-  Window FindWindow(const char* className, const char* title) override {
+  Window FindPlayerWindow(const char* className, const char* title) override {
     for (const auto& [w, id] : windows) {
       if ((!className || id.first == className) && (!title || id.second == title)) return w;
     }
