@@ -241,7 +241,7 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
     if (SameName(candidate.name, section)) { s = &candidate; break; }
   if (!s) {
     Section fresh;
-    fresh.header = "[" + std::string(section) + "]";
+    fresh.header.append("[").append(section).append("]");
     fresh.name = std::string(section);
     fresh.headed = true;
     sections_.push_back(std::move(fresh));
