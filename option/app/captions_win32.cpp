@@ -1,0 +1,19 @@
+#include "option/app/captions_win32.h"
+
+#include "settings/system_names.h"
+
+Captions::Captions(const std::string& installFolder)
+    // A resource-only library: no code of it ever runs.
+    : library_(LoadLibraryExA((installFolder + names::kLanguageLibrary).c_str(), nullptr,
+                              LOAD_LIBRARY_AS_DATAFILE)) {}
+
+Captions::~Captions() {
+  if (library_) FreeLibrary(library_);
+}
+
+std::string Captions::Get(int id) const {
+  if (!library_) return "";
+  char text[512];
+  const int n = LoadStringA(library_, static_cast<UINT>(id), text, sizeof text);
+  return n > 0 ? std::string(text, n) : std::string();
+}

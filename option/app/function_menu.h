@@ -1,0 +1,57 @@
+// The function menu of the main dialog's button controls: what it offers, in
+// its order, and what a chosen command does to the button's record.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "settings/profile_set.h"
+
+struct MenuEntry {
+  enum class Kind { Command, Separator, Submenu };
+  Kind kind = Kind::Command;
+  unsigned command = 0;   // Command: the menu command
+  int caption = 0;        // string id of the caption (0: text holds it)
+  std::string text;       // caption text of stored-macro entries
+  bool checked = false;
+  std::vector<MenuEntry> items;  // Submenu: its entries
+};
+
+// Menu commands of the function menu.
+inline constexpr unsigned kCmdMacroManager = 1049;
+inline constexpr unsigned kCmdFirstMacro = 1050;   // + position in the store
+inline constexpr unsigned kCmdShortcut = 1005;
+inline constexpr unsigned kCmdRunProgram = 1017;
+inline constexpr unsigned kCmdStartPlayer = 1025;
+
+// The menu for a button holding `button`, with the names of the stored
+// macros in store order (a macro entry is checked when the button already
+// plays that macro).
+std::vector<MenuEntry> BuildFunctionMenu(const MacroKeyInfo& button,
+                                         const std::vector<std::string>& macroNames);
+
+// The function code a command gives: command - 1000 for 1001..1042, 16 for a
+// stored macro, 0 for the macro manager (which changes no code).
+int FunctionCodeForCommand(unsigned command);
+
+// At least one of the first `buttons` buttons must keep the primary click
+// (code 1) once `button` holds newCode.
+bool KeepsPrimaryClick(const Profile& profile, int button, int newCode, int buttons);
+
+// Stores a function code. Any code but a key combination or a macro clears
+// the macro copy (count, events, name); repeat, play mode and program stay.
+void StoreFunction(MacroKeyInfo& slot, int code);
+
+// Copies a stored macro into a button: name (cut to the slot's 24
+// characters), count, all event bytes and the repeat count.
+void CopyMacroIntoSlot(MacroKeyInfo& slot, const MacroRecord& macro);
+
+// Stores a key combination from the shortcut dialog: count 1, the key's
+// usage and the modifier bits, and no macro name.
+void StoreKeyCombination(MacroKeyInfo& slot, uint8_t usage, uint8_t modifierBits);
+
+// Stores a program path. A path that doesn't fit the 260-byte field is
+// refused (false) and the field stays as it was: a cut path would name a
+// different file.
+bool StoreProgramPath(MacroKeyInfo& slot, const std::string& path);

@@ -1,0 +1,279 @@
+#include "option/app/main_dialog_win32.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "option/pages/button_label.h"
+#include "option/skin/confirm_dialogs_win32.h"
+#include "option/skin/skin_state.h"
+#include "settings/profile_files.h"
+#include "settings/profile_record.h"
+#include "settings/system_names.h"
+
+namespace {
+
+// The maker's site, opened by the web-site control.
+constexpr char kWebSite[] = "https://www.vantel-kestrel.example/osprey-arena";
+
+constexpr char kProfileFilter[] = "Gaming Mouse Profile(*.gmp)\0*.gmp\0";
+
+// Page-switch keys of the skin, in the order of CMainDialog::Page.
+constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
+
+}  // namespace
+
+CMainDialog::CMainDialog(std::string installFolder, OptionPartners& partners, OptionFiles& files,
+                         MacroStore& store, const Captions& captions)
+    : CSkinDialog("skin_main.ini"),
+      folder_(std::move(installFolder)),
+      store_(store),
+      captions_(captions),
+      core_(*this, partners, files, folder_) {}
+
+CMainDialog::~CMainDialog() {
+  if (menuFont_) DeleteObject(menuFont_);
+}
+
+void CMainDialog::Start(bool monitorRunning) {
+  ProfileSet files;
+  ClearProfileSet(files);
+  if (!monitorRunning) LoadAll(folder_, files, DefaultSystemSettingsStore());
+  store_.Clear();
+  store_.Load(folder_);
+  ReadOverlaySetting(folder_, core_.Overlay(), false);
+  core_.Start(files, monitorRunning,
+              [](Profile& p) { DefaultSystemSettingsStore().Read(p); });
+}
+
+void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {
+  pages_[page] = std::move(content);
+}
+
+void CMainDialog::CreateControls(const SkinBuilder& skin) {
+  skin.AddButton(newName_, 1);
+  skin.AddButton(import_, 2);
+  skin.AddButton(export_, 3);
+  skin.AddButton(editName_, 4);
+  for (int p = 0; p < kProfileCount; ++p) skin.AddButton(profiles_[p], 5 + p);
+  skin.AddButton(minimise_, 10);
+  skin.AddButton(close_, 11);
+  skin.AddButton(ok_, 12);
+  skin.AddButton(cancel_, 13);
+  skin.AddButton(apply_, 14);
+  for (int b = 0; b < 15; ++b) skin.AddButton(buttons_[b], 20 + b);
+  skin.AddButton(rightHanded_, 35);
+  skin.AddButton(leftHanded_, 36);
+  for (int p = 0; p < kPageCount; ++p) skin.AddButton(pageSwitches_[p], kPageKeys[p]);
+  skin.AddButton(help_, 43);
+  skin.AddButton(resetCurrent_, 44);
+  skin.AddButton(resetAll_, 45);
+  skin.AddButton(webSite_, 46);
+  const Placement page = skin.Place(42);
+  pageRect_ = RECT{page.left, page.top, page.right, page.bottom};
+}
+
+void CMainDialog::OnInitDialog() {
+  SetWindowTextA(Hwnd(), names::kOptionTitle);
+  SetHelpTextWindow(reinterpret_cast<uintptr_t>(Hwnd()));
+  // Its own taskbar button with a system menu.
+  SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
+  SetWindowLongPtrA(Hwnd(), GWL_STYLE, GetWindowLongPtrA(Hwnd(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
+  menuFont_ = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                          "Arial");
+  for (auto& page : pages_)
+    if (page) page->Create(Hwnd(), pageRect_);
+  ShowPage(kButtonsPage);
+  Refresh(kPageAll);
+}
+
+void CMainDialog::SetApplying(bool on) {
+  if (on) {
+    SetCapture(Hwnd());
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  } else {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (GetCapture() == Hwnd()) ReleaseCapture();
+  }
+  EnableWindow(ok_.Hwnd(), !on);
+  EnableWindow(apply_.Hwnd(), !on);
+}
+
+void CMainDialog::Refresh(unsigned pages) {
+  if (!IsCreated()) return;
+  const int current = core_.Working().CurrentProfile;
+  for (int p = 0; p < kProfileCount; ++p) profiles_[p].SetHeldDown(p == current);
+  // The button controls follow the profile too, or they would name the
+  // functions of the profile shown before.
+  RelabelButtons();
+  const unsigned mask[kPageCount] = {kPageButtons, kPageMacros, kPageLighting, kPagePerformance, kPageDpi};
+  for (int p = 0; p < kPageCount; ++p)
+    if (pages_[p] && (pages & mask[p])) pages_[p]->Refresh();
+}
+
+void CMainDialog::ShowPage(Page page) {
+  visiblePage_ = page;
+  for (int p = 0; p < kPageCount; ++p) {
+    pageSwitches_[p].SetHeldDown(p == page);
+    if (pages_[p]) pages_[p]->Show(p == page);
+  }
+}
+
+void CMainDialog::RelabelButtons() {
+  const Profile& profile = core_.CurrentProfile();
+  for (int b = 0; b < 15; ++b) {
+    buttons_[b].SetCaption(
+        ButtonLabel(profile.MacroKeyInfo[b], [this](int id) { return captions_.Get(id); }));
+    InvalidateRect(buttons_[b].Hwnd(), nullptr, FALSE);
+  }
+}
+
+bool CMainDialog::OnCommandFrom(HWND control, int id, int) {
+  if (!control) {  // a menu command
+    if (menuButton_ >= 0) OnFunctionCommand(static_cast<unsigned>(id));
+    return true;
+  }
+  for (int p = 0; p < kProfileCount; ++p)
+    if (control == profiles_[p].Hwnd()) return core_.SelectProfile(p), true;
+  for (int b = 0; b < 15; ++b)
+    if (control == buttons_[b].Hwnd()) return OpenFunctionMenu(b), true;
+  for (int p = 0; p < kPageCount; ++p)
+    if (control == pageSwitches_[p].Hwnd()) return ShowPage(static_cast<Page>(p)), true;
+
+  if (control == newName_.Hwnd() || control == editName_.Hwnd()) {
+    // The profile name dialog comes with the small dialogs of the pages.
+  } else if (control == import_.Hwnd()) {
+    Import();
+  } else if (control == export_.Hwnd()) {
+    Export();
+  } else if (control == minimise_.Hwnd()) {
+    ShowWindow(Hwnd(), SW_MINIMIZE);
+  } else if (control == close_.Hwnd() || control == cancel_.Hwnd()) {
+    if (GetCapture() == Hwnd()) ReleaseCapture();
+    EndModal(IDCANCEL);
+  } else if (control == ok_.Hwnd()) {
+    core_.Apply(ApplyMode::Compare);
+    EndModal(IDOK);
+  } else if (control == apply_.Hwnd()) {
+    core_.Apply(ApplyMode::Compare);
+  } else if (control == rightHanded_.Hwnd() || control == leftHanded_.Hwnd()) {
+    const int orientation = control == leftHanded_.Hwnd() ? 1 : 0;
+    core_.SetOrientation(orientation);
+    rightHanded_.SetHeldDown(orientation == 0);
+    leftHanded_.SetHeldDown(orientation == 1);
+  } else if (control == help_.Hwnd()) {
+    OpenShell(folder_.substr(0, folder_.size() - 1) + "\\User Manual.pdf");
+  } else if (control == webSite_.Hwnd()) {
+    OpenShell(kWebSite);
+  } else if (control == resetCurrent_.Hwnd()) {
+    CResetCurrentWarnDialog confirm;
+    if (confirm.DoModal(Hwnd()) == IDOK) core_.ResetCurrentProfile();
+  } else if (control == resetAll_.Hwnd()) {
+    CResetAllWarnDialog confirm;
+    if (confirm.DoModal(Hwnd()) == IDOK) core_.ResetAllProfiles();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CMainDialog::OpenFunctionMenu(int button) {
+  menuButton_ = button;
+  scratch_ = core_.CurrentProfile().MacroKeyInfo[button];
+  std::vector<std::string> names;
+  for (int i = 0; i < store_.Count(); ++i) names.emplace_back(store_.Get(i)->name);
+
+  // Submenus must outlive the popup that shows them.
+  std::vector<std::unique_ptr<CSkinMenu>> menus;
+  auto build = [&](auto& self, const std::vector<MenuEntry>& entries) -> CSkinMenu& {
+    menus.push_back(std::make_unique<CSkinMenu>(menuFont_));
+    CSkinMenu& menu = *menus.back();
+    for (const MenuEntry& e : entries) {
+      const std::string text = e.caption ? captions_.Get(e.caption) : e.text;
+      switch (e.kind) {
+        case MenuEntry::Kind::Separator: menu.AppendItem(2048, ""); break;
+        case MenuEntry::Kind::Submenu: {
+          // The system names a submenu's item by the submenu's handle.
+          HMENU sub = self(self, e.items).Handle();
+          menu.AppendItem(static_cast<unsigned>(reinterpret_cast<uintptr_t>(sub)), text, sub);
+          break;
+        }
+        case MenuEntry::Kind::Command: menu.AppendItem(e.command, text, nullptr, e.checked ? 1 : 0); break;
+      }
+    }
+    return menu;
+  };
+  CSkinMenu& root = build(build, BuildFunctionMenu(scratch_, names));
+  RECT r;
+  GetWindowRect(buttons_[button].Hwnd(), &r);
+  root.Show(Hwnd(), r.left, r.bottom);
+  buttons_[button].SetHover(false);
+  SetFocus(Hwnd());
+}
+
+void CMainDialog::OnFunctionCommand(unsigned command) {
+  const int button = menuButton_;
+  menuButton_ = -1;
+  Profile& profile = core_.CurrentProfile();
+  const int code = FunctionCodeForCommand(command);
+  if (!KeepsPrimaryClick(profile, button, code, 15)) {
+    CClickWarnDialog warn;
+    warn.DoModal(Hwnd());
+    return;
+  }
+  // The macro manager, the shortcut and the launch-program dialogs come with
+  // the pages; until then those entries change nothing.
+  if (command == kCmdMacroManager || command == kCmdShortcut || command == kCmdRunProgram) return;
+
+  MacroKeyInfo& slot = profile.MacroKeyInfo[button];
+  StoreFunction(slot, code);
+  if (command >= kCmdFirstMacro) {
+    if (const MacroRecord* macro = store_.Get(static_cast<int>(command - kCmdFirstMacro)))
+      CopyMacroIntoSlot(slot, *macro);
+  }
+  const int current = core_.Working().CurrentProfile;
+  if (current >= 0 && current < kProfileCount) core_.Working().ButtonChanged[current][button] = 1;
+  RelabelButtons();
+}
+
+std::string CMainDialog::ProfileFileDialog(bool save) {
+  char file[MAX_PATH];
+  std::snprintf(file, sizeof file, "%sconfig\\.gmp", folder_.c_str());
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Hwnd();
+  ofn.lpstrFilter = kProfileFilter;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = sizeof file;
+  ofn.lpstrDefExt = "gmp";
+  ofn.Flags = save ? OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  return ok ? std::string(file) : std::string();
+}
+
+void CMainDialog::Import() { core_.ImportProfile(ProfileFileDialog(false)); }
+
+void CMainDialog::Export() { core_.ExportProfile(ProfileFileDialog(true)); }
+
+void CMainDialog::OpenShell(const std::string& target) {
+  ShellExecuteA(Hwnd(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+LRESULT CMainDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case MSG_PROFILE_CHANGED: core_.OnProfileChanged(); return 0;
+    case MSG_APPLY_DONE: core_.ApplyDone(); return 0;
+    case MSG_DEVICE_CHANGED: core_.OnDeviceChanged(); return 0;
+    case MSG_RELOAD_ALL:
+      core_.OnReloadAll();
+      InvalidateRect(Hwnd(), nullptr, FALSE);
+      return 0;
+    case MSG_OPTION_IGNORED:
+    case WM_SKIN_HELPTEXT: return 0;
+    case WM_SETCURSOR:
+      if (core_.Applying()) return SetCursor(LoadCursor(nullptr, IDC_WAIT)), TRUE;
+      break;
+  }
+  return CSkinDialog::HandleMessage(msg, wp, lp);
+}

@@ -1,0 +1,89 @@
+// CMainDialog: Option's only top-level window, "Osprey Arena". It hosts the
+// pages, selects the profile being edited, opens the function menus of the
+// button controls, and applies through Monitor (the rules are OptionCore's).
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "option/app/captions_win32.h"
+#include "option/app/function_menu.h"
+#include "option/app/option_core.h"
+#include "option/skin/skin_button_win32.h"
+#include "option/skin/skin_dialog_win32.h"
+#include "option/skin/skin_menu_win32.h"
+#include "settings/macro_store.h"
+
+// A page of the main dialog, placed in the page rectangle.
+class OptionPage {
+ public:
+  virtual ~OptionPage() = default;
+  virtual bool Create(HWND parent, const RECT& where) = 0;
+  virtual void Show(bool visible) = 0;
+  virtual void Refresh() = 0;
+};
+
+class CMainDialog final : public CSkinDialog, private OptionUi {
+ public:
+  enum Page { kButtonsPage, kMacrosPage, kLightingPage, kPerformancePage, kDpiPage, kPageCount };
+
+  CMainDialog(std::string installFolder, OptionPartners& partners, OptionFiles& files,
+              MacroStore& store, const Captions& captions);
+  CMainDialog(const CMainDialog&) = delete;
+  CMainDialog& operator=(const CMainDialog&) = delete;
+  ~CMainDialog() override;
+
+  // Loads the settings (the shared block when Monitor runs, else the files).
+  void Start(bool monitorRunning);
+  // A page plugs in before the dialog opens; it is created in the page
+  // rectangle when the dialog is.
+  void SetPage(Page page, std::unique_ptr<OptionPage> content);
+  OptionCore& Core() { return core_; }
+
+ protected:
+  void CreateControls(const SkinBuilder& skin) override;
+  void OnInitDialog() override;
+  bool OnCommandFrom(HWND control, int id, int code) override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  // OptionUi
+  void SetApplying(bool on) override;
+  void Refresh(unsigned pages) override;
+  void ShowFirmware(const std::string& text) override { firmware_ = text; }
+
+  void ShowPage(Page page);
+  void RelabelButtons();
+  void OpenFunctionMenu(int button);
+  void OnFunctionCommand(unsigned command);
+  void Import();
+  void Export();
+  void OpenShell(const std::string& target);
+  std::string ProfileFileDialog(bool save);
+
+  std::string folder_;
+  MacroStore& store_;
+  const Captions& captions_;
+  OptionCore core_;
+  std::string firmware_;
+
+  CSkinButton newName_, import_, export_, editName_;
+  std::array<CSkinButton, kProfileCount> profiles_;
+  CSkinButton minimise_, close_, ok_, cancel_, apply_;
+  std::array<CSkinButton, 15> buttons_;
+  CSkinButton rightHanded_, leftHanded_;
+  std::array<CSkinButton, kPageCount> pageSwitches_;
+  CSkinButton help_, resetCurrent_, resetAll_, webSite_;
+  RECT pageRect_{};
+
+  std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
+  Page visiblePage_ = kButtonsPage;
+
+  int menuButton_ = -1;          // button whose function menu is open
+  MacroKeyInfo scratch_{};       // its record when the menu opened
+  HFONT menuFont_ = nullptr;
+};

@@ -1,0 +1,118 @@
+// What Option's main dialog does to the settings, apart from drawing: apply,
+// reset, import, export, and the answers to Monitor's messages. The window
+// (Win32) reaches the core through these calls; the core reaches the window,
+// the partner programs and the files through the interfaces below.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "settings/profile_set.h"
+
+// Pages the main dialog refreshes.
+enum PageMask : unsigned {
+  kPageButtons = 1,
+  kPageMacros = 2,
+  kPagePerformance = 4,
+  kPageDpi = 8,
+  kPageLighting = 16,
+  kPageAll = 31,
+};
+
+class OptionUi {
+ public:
+  virtual ~OptionUi() = default;
+  // On: capture the mouse, hourglass, OK and Apply disabled. Off: the reverse.
+  virtual void SetApplying(bool on) = 0;
+  // The profile controls and the given pages show the working copy again.
+  virtual void Refresh(unsigned pages) = 0;
+  // The firmware text changed.
+  virtual void ShowFirmware(const std::string& text) = 0;
+};
+
+class OptionPartners {
+ public:
+  virtual ~OptionPartners() = default;
+  // False without Monitor (no shared block): dest is left as it was.
+  virtual bool ReadSharedBlock(ProfileSet& dest) = 0;
+  virtual void WriteSharedBlock(const ProfileSet& src) = 0;
+  // Sends the apply request to Monitor; false when Monitor's window is missing.
+  virtual bool SendApply(int mode) = 0;
+  virtual void PostApplyToApplets() = 0;
+};
+
+class OptionFiles {
+ public:
+  virtual ~OptionFiles() = default;
+  virtual void WriteOverlaySetting(const OverlaySetting& record) = 0;
+  // Profiles, config.ini and the active profile's system settings.
+  virtual void SaveAll(const ProfileSet& set) = 0;
+  virtual void WriteApplyStamp() = 0;
+  virtual void SaveMacroStore() = 0;
+  // Brings the macro store in step with the macros held by the buttons, then
+  // saves it.
+  virtual void MergeMacrosFromProfiles(const ProfileSet& set) = 0;
+  virtual int ReadFirmwareVersion() = 0;
+  // Reads a profile file into a profile; false when it can't be read.
+  virtual bool LoadProfile(Profile& into, const std::string& path) = 0;
+  virtual void SaveProfile(const Profile& profile, const std::string& path) = 0;
+  // Replaces `target` by a copy of `source` (delete, copy, archive + hidden).
+  virtual void ReplaceWithCopy(const std::string& source, const std::string& target) = 0;
+  virtual void DeleteFile(const std::string& path) = 0;
+  virtual bool CanRead(const std::string& path) = 0;
+};
+
+enum class ApplyMode { Compare = 0, FlagsSet = 1 };
+
+class OptionCore {
+ public:
+  OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files, std::string installFolder);
+
+  ProfileSet& Working() { return *working_; }
+  const ProfileSet& Saved() const { return *saved_; }
+  OverlaySetting& Overlay() { return overlay_; }
+  bool Applying() const { return applying_; }
+  Profile& CurrentProfile();
+
+  // Start-up: the settings from the shared block (source Monitor) or from
+  // `loaded` (the files), then the macro store merged and saved.
+  // `systemFromRegistry` puts the system mouse settings of Windows into the
+  // active profile when the source is Monitor.
+  void Start(const ProfileSet& loadedFromFiles, bool fromMonitor,
+             const std::function<void(Profile&)>& systemFromRegistry = {});
+
+  void SelectProfile(int index);
+  void SetOrientation(int orientation);
+
+  // Saves, hands the set to Monitor and waits for its answer (ApplyDone).
+  void Apply(ApplyMode mode);
+  void ResetCurrentProfile();
+  void ResetAllProfiles();
+  // The chosen file (or "" when the dialog was cancelled) into the current
+  // profile; the apply that follows runs either way.
+  void ImportProfile(const std::string& chosen);
+  void ExportProfile(const std::string& chosen);
+
+  // Monitor's messages.
+  void OnProfileChanged();   // 1255
+  void ApplyDone();          // 1256
+  void OnDeviceChanged();    // 1257
+  void OnReloadAll();        // 1254
+
+  // config\Default<n>.gmp of the current profile.
+  std::string CurrentProfileFile() const;
+
+ private:
+  OptionUi& ui_;
+  OptionPartners& partners_;
+  OptionFiles& files_;
+  std::string folder_;
+  std::unique_ptr<ProfileSet> saved_;
+  std::unique_ptr<ProfileSet> working_;
+  OverlaySetting overlay_{};
+  bool applying_ = false;
+};
+
+// Paths compare as the file system does: without regard to case.
+bool SamePathIgnoringCase(const std::string& a, const std::string& b);

@@ -1,0 +1,78 @@
+#include "option/app/option_links_win32.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "settings/profile_files.h"
+#include "settings/shared_block.h"
+#include "settings/system_names.h"
+
+MonitorPartners::MonitorPartners()
+    : blockOpen_(OpenSharedBlock() == 1),
+      guard_(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, names::kSharedBlockMutex)) {}
+
+MonitorPartners::~MonitorPartners() {
+  if (blockOpen_) CloseSharedBlock();
+  if (guard_) CloseHandle(guard_);
+}
+
+bool MonitorPartners::ReadSharedBlock(ProfileSet& dest) {
+  return blockOpen_ && ::ReadSharedBlock(dest) == 1;
+}
+
+void MonitorPartners::WriteSharedBlock(const ProfileSet& src) {
+  if (blockOpen_) ::WriteSharedBlock(src);
+}
+
+bool MonitorPartners::SendApply(int mode) {
+  HWND monitor = FindWindowA(nullptr, names::kMonitorTitle);
+  if (!monitor) return false;
+  SendMessageA(monitor, MSG_APPLY, static_cast<WPARAM>(mode), 0);
+  return true;
+}
+
+void MonitorPartners::PostApplyToApplets() {
+  for (const char* title : names::kAppletTitles)
+    if (HWND applet = FindWindowA(nullptr, title)) PostMessageA(applet, MSG_APPLY, 0, 0);
+}
+
+void FolderFiles::WriteOverlaySetting(const OverlaySetting& record) {
+  ::WriteOverlaySetting(folder_, record);
+}
+
+void FolderFiles::SaveAll(const ProfileSet& set) {
+  // A first apply on a fresh installation creates the profiles' folder.
+  std::error_code ignored;
+  std::filesystem::create_directories(ProfileFilePath(folder_, 0).parent_path(), ignored);
+  ::SaveAll(folder_, set, DefaultSystemSettingsStore());
+}
+
+void FolderFiles::WriteApplyStamp() { ::WriteApplyStamp(folder_, std::time(nullptr)); }
+
+void FolderFiles::SaveMacroStore() { store_.Save(folder_); }
+
+void FolderFiles::MergeMacrosFromProfiles(const ProfileSet& set) {
+  store_.MergeFromProfiles(set);
+  store_.Save(folder_);
+}
+
+int FolderFiles::ReadFirmwareVersion() { return ::ReadFirmwareVersion(folder_); }
+
+bool FolderFiles::LoadProfile(Profile& into, const std::string& path) {
+  return ::LoadProfile(into, path) == 1;
+}
+
+void FolderFiles::SaveProfile(const Profile& profile, const std::string& path) {
+  ::SaveProfile(profile, path);
+}
+
+void FolderFiles::ReplaceWithCopy(const std::string& source, const std::string& target) {
+  // Failures are left to show: the profile is then read from what the target holds.
+  DeleteFileA(target.c_str());
+  CopyFileA(source.c_str(), target.c_str(), FALSE);
+  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
+}
+
+void FolderFiles::DeleteFile(const std::string& path) { DeleteFileA(path.c_str()); }
+
+bool FolderFiles::CanRead(const std::string& path) { return ::FileExists(path) == 1; }

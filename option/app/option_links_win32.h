@@ -1,0 +1,51 @@
+// Option's links to the outside: the shared block and Monitor, the applets,
+// and the settings files in the installation folder.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "option/app/option_core.h"
+#include "settings/macro_store.h"
+
+class MonitorPartners final : public OptionPartners {
+ public:
+  // Opens the shared block when Monitor runs.
+  MonitorPartners();
+  MonitorPartners(const MonitorPartners&) = delete;
+  MonitorPartners& operator=(const MonitorPartners&) = delete;
+  ~MonitorPartners() override;
+  bool MonitorRunning() const { return blockOpen_; }
+
+  bool ReadSharedBlock(ProfileSet& dest) override;
+  void WriteSharedBlock(const ProfileSet& src) override;
+  bool SendApply(int mode) override;
+  void PostApplyToApplets() override;
+
+ private:
+  bool blockOpen_ = false;
+  HANDLE guard_ = nullptr;  // the block's mutex, held open while Option runs
+};
+
+class FolderFiles final : public OptionFiles {
+ public:
+  FolderFiles(std::string installFolder, MacroStore& store)
+      : folder_(std::move(installFolder)), store_(store) {}
+
+  void WriteOverlaySetting(const OverlaySetting& record) override;
+  void SaveAll(const ProfileSet& set) override;
+  void WriteApplyStamp() override;
+  void SaveMacroStore() override;
+  void MergeMacrosFromProfiles(const ProfileSet& set) override;
+  int ReadFirmwareVersion() override;
+  bool LoadProfile(Profile& into, const std::string& path) override;
+  void SaveProfile(const Profile& profile, const std::string& path) override;
+  void ReplaceWithCopy(const std::string& source, const std::string& target) override;
+  void DeleteFile(const std::string& path) override;
+  bool CanRead(const std::string& path) override;
+
+ private:
+  std::string folder_;
+  MacroStore& store_;
+};

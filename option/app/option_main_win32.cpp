@@ -1,0 +1,55 @@
+// Option.exe: one instance per user, whose whole life is the main dialog.
+#include <windows.h>
+
+#include "option/app/captions_win32.h"
+#include "option/app/main_dialog_win32.h"
+#include "option/app/option_links_win32.h"
+#include "option/skin/menu_painter_win32.h"
+#include "option/skin/skin_state.h"
+#include "settings/macro_store.h"
+#include "settings/profile_files.h"
+#include "settings/system_names.h"
+
+namespace {
+
+class COptionApp {
+ public:
+  int Run() {
+    // A second Option ends at once; Monitor is what brings the first forward.
+    instance_ = CreateMutexA(nullptr, FALSE, names::kOptionInstanceMutex);
+    if (!instance_ || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+
+    const std::string folder = InstallFolder();
+    SetSkinsFolder(folder + "skins\\");
+    InstallMenuPainter();
+    int result = 0;
+    {
+      Captions captions(folder);
+      MacroStore store;
+      MonitorPartners partners;
+      FolderFiles files(folder, store);
+      CMainDialog dialog(folder, partners, files, store, captions);
+      dialog.Start(partners.MonitorRunning());
+      result = static_cast<int>(dialog.DoModal(nullptr, names::kOptionTitle));
+    }
+    RemoveMenuPainter();
+    return result;
+  }
+
+  ~COptionApp() {
+    if (instance_) {
+      ReleaseMutex(instance_);
+      CloseHandle(instance_);
+    }
+  }
+
+ private:
+  HANDLE instance_ = nullptr;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  COptionApp app;
+  return app.Run();
+}

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "option/app/option_core.h"
+#include "settings/profile_record.h"
+
+namespace {
+
+// Records every outside effect in order, so the tests can check sequences.
+struct World : OptionUi, OptionPartners, OptionFiles {
+  std::vector<std::string> log;
+  bool monitor = true;
+  bool block = true;
+  ProfileSet shared{};
+  ProfileSet lastSaved{};
+  int firmware = 104;
+  std::string firmwareText;
+
+  void SetApplying(bool on) override { log.push_back(on ? "busy" : "idle"); }
+  void Refresh(unsigned pages) override { log.push_back("refresh " + std::to_string(pages)); }
+  void ShowFirmware(const std::string& text) override { firmwareText = text; }
+
+  bool ReadSharedBlock(ProfileSet& dest) override {
+    if (!block) return false;
+    dest = shared;
+    return true;
+  }
+  void WriteSharedBlock(const ProfileSet& src) override {
+    log.push_back("block");
+    shared = src;
+  }
+  bool SendApply(int mode) override {
+    log.push_back("1224 " + std::to_string(mode));
+    return monitor;
+  }
+  void PostApplyToApplets() override { log.push_back("applets"); }
+
+  void WriteOverlaySetting(const OverlaySetting&) override { log.push_back("overlay"); }
+  void SaveAll(const ProfileSet& set) override {
+    log.push_back("save");
+    lastSaved = set;
+  }
+  void WriteApplyStamp() override { log.push_back("stamp"); }
+  void SaveMacroStore() override { log.push_back("macros"); }
+  void MergeMacrosFromProfiles(const ProfileSet&) override { log.push_back("merge"); }
+  int ReadFirmwareVersion() override { return firmware; }
+  bool LoadProfile(Profile& into, const std::string& path) override {
+    log.push_back("load " + path);
+    std::snprintf(into.ProFileName, sizeof into.ProFileName, "Imported");
+    return true;
+  }
+  void SaveProfile(const Profile& profile, const std::string& path) override {
+    log.push_back("export " + std::string(profile.ProFileName) + " " + path);
+  }
+  void ReplaceWithCopy(const std::string& source, const std::string& target) override {
+    log.push_back("copy " + source + " " + target);
+  }
+  void DeleteFile(const std::string& path) override { log.push_back("delete " + path); }
+  bool CanRead(const std::string& path) override { return path.find("missing") == std::string::npos; }
+};
+
+struct OptionCoreTest : testing::Test {
+  World w;
+  OptionCore core{w, w, w, "C:\\Osprey\\"};
+  OptionCoreTest() {
+    SetDefaultSettings(w.shared);
+    ProfileSet files;
+    SetDefaultSettings(files);
+    core.Start(files, true);
+    w.log.clear();
+  }
+};
+
+TEST_F(OptionCoreTest, ApplyRunsItsStepsInOrderAndWaitsForMonitor) {
+  core.Working().Profiles[0].LiftLevel = 3;
+  core.Apply(ApplyMode::Compare);
+  EXPECT_EQ(w.log, (std::vector<std::string>{"busy", "block", "overlay", "save", "1224 0", "applets",
+                                             "stamp", "macros"}));
+  EXPECT_TRUE(core.Applying());
+  // The block carries the computed flags; the working copy is clean again.
+  EXPECT_EQ(w.shared.MiscChanged[0], 1);
+  EXPECT_EQ(core.Working().MiscChanged[0], 0);
+  EXPECT_EQ(core.Saved().Profiles[0].LiftLevel, 3);
+  core.ApplyDone();
+  EXPECT_FALSE(core.Applying());
+  EXPECT_EQ(w.log.back(), "idle");
+}
+
+TEST_F(OptionCoreTest, ApplyWithoutMonitorFinishesAtOnce) {
+  w.monitor = false;
+  core.Apply(ApplyMode::Compare);
+  EXPECT_FALSE(core.Applying());
+  EXPECT_EQ(w.log.back(), "idle");
+}
+
+TEST_F(OptionCoreTest, SelectingAProfileOnlyChangesTheWorkingCopy) {
+  core.SelectProfile(3);
+  EXPECT_EQ(core.Working().CurrentProfile, 3);
+  EXPECT_EQ(w.shared.CurrentProfile, 0);
+  core.SelectProfile(7);  // out of range: ignored
+  EXPECT_EQ(core.Working().CurrentProfile, 3);
+  core.Apply(ApplyMode::Compare);
+  EXPECT_EQ(w.shared.ProfileIndexChanged, 1);
+}
+
+TEST_F(OptionCoreTest, ResetAllMakesProfileOneCurrentAndAppliesWithFlagsSet) {
+  core.SelectProfile(2);
+  core.Working().Profiles[4].MouseSpeed = 2;
+  core.Overlay().AppletNumber1 = 0;
+  core.ResetAllProfiles();
+  EXPECT_EQ(w.shared.CurrentProfile, 0);
+  EXPECT_EQ(w.shared.Profiles[4].MouseSpeed, 10);
+  EXPECT_EQ(w.shared.ButtonChanged[4][15], 1);
+  EXPECT_EQ(core.Overlay().AppletNumber1, 110);
+  EXPECT_NE(std::find(w.log.begin(), w.log.end(), "1224 1"), w.log.end());
+}
+
+TEST_F(OptionCoreTest, ResetCurrentMarksOnlyThatProfile) {
+  core.SelectProfile(1);
+  core.Working().Profiles[1].LiftLevel = 5;  // kept by a reset
+  core.Working().Profiles[1].TiltSpeed = 9;
+  core.ResetCurrentProfile();
+  EXPECT_EQ(w.shared.Profiles[1].TiltSpeed, 3);
+  EXPECT_EQ(w.shared.Profiles[1].LiftLevel, 5);
+  EXPECT_EQ(w.shared.SettingsChanged[1], 1);
+  EXPECT_EQ(w.shared.SettingsChanged[0], 0);
+}
+
+TEST_F(OptionCoreTest, ImportCopiesUnlessItIsTheProfilesOwnFile) {
+  core.ImportProfile("D:\\exports\\mine.gmp");
+  EXPECT_EQ(w.log[0], "copy D:\\exports\\mine.gmp C:\\Osprey\\config\\Default0.gmp");
+  EXPECT_EQ(w.log[1], "load C:\\Osprey\\config\\Default0.gmp");
+  EXPECT_STREQ(w.shared.Profiles[0].ProFileName, "Imported");
+  EXPECT_EQ(w.shared.ButtonChanged[0][5], 1);
+  core.ApplyDone();
+
+  w.log.clear();
+  core.ImportProfile("c:\\OSPREY\\CONFIG\\default0.GMP");
+  EXPECT_EQ(w.log[0], "load C:\\Osprey\\config\\Default0.gmp");  // no copy onto itself
+}
+
+TEST_F(OptionCoreTest, CancelledOrUnreadableImportStillApplies) {
+  core.ImportProfile("");
+  EXPECT_EQ(w.log[0], "busy");
+  core.ApplyDone();
+  w.log.clear();
+  core.ImportProfile("D:\\missing.gmp");
+  EXPECT_EQ(w.log[0], "busy");
+}
+
+TEST_F(OptionCoreTest, ExportWritesTheCurrentProfileOverAnyOldFile) {
+  core.ExportProfile("D:\\out.gmp");
+  EXPECT_EQ(w.log, (std::vector<std::string>{"delete D:\\out.gmp", "export Default1 D:\\out.gmp"}));
+}
+
+TEST_F(OptionCoreTest, MonitorMessagesTakeWhatTheMouseChanged) {
+  core.Working().Profiles[0].TiltSpeed = 7;  // unapplied edit
+  w.shared.Profiles[0].CpiStep = 3;
+  w.shared.Profiles[0].Sensitivity_Y = 12;
+  w.shared.Profiles[0].PollingRate = 0;
+  w.shared.Profiles[0].MouseSpeed = 4;  // not one of the four mirrored fields
+  core.OnDeviceChanged();
+  EXPECT_EQ(core.Working().Profiles[0].CpiStep, 3);
+  EXPECT_EQ(core.Working().Profiles[0].Sensitivity_Y, 12);
+  EXPECT_EQ(core.Working().Profiles[0].PollingRate, 0);
+  EXPECT_EQ(core.Working().Profiles[0].MouseSpeed, 10);
+  EXPECT_EQ(core.Working().Profiles[0].TiltSpeed, 7);
+
+  w.shared.CurrentProfile = 2;
+  core.OnProfileChanged();
+  EXPECT_EQ(core.Working().CurrentProfile, 2);
+  EXPECT_EQ(core.Working().Profiles[0].TiltSpeed, 3);
+}
+
+TEST_F(OptionCoreTest, FullReloadClearsFlagsAndMergesMacros) {
+  w.shared.ButtonChanged[1][1] = 1;
+  w.firmware = 1234;
+  core.OnReloadAll();
+  EXPECT_EQ(core.Saved().ButtonChanged[1][1], 0);
+  EXPECT_EQ(w.firmwareText, "1.234");
+  EXPECT_EQ(w.log.back(), "merge");
+}
+
+TEST(OptionCoreStart, WithoutMonitorTheFilesAreTheSource) {
+  World w;
+  w.block = false;
+  OptionCore core{w, w, w, "/opt/osprey/"};
+  ProfileSet files;
+  SetDefaultSettings(files);
+  std::snprintf(files.Profiles[2].ProFileName, 250, "FromFile");
+  bool registryRead = false;
+  core.Start(files, true, [&](Profile&) { registryRead = true; });
+  EXPECT_STREQ(core.Working().Profiles[2].ProFileName, "FromFile");
+  EXPECT_FALSE(registryRead);  // only with Monitor running
+  EXPECT_EQ(w.firmwareText, "1.04");
+  EXPECT_EQ(core.CurrentProfileFile(), "/opt/osprey/config/Default0.gmp");
+}
+
+TEST(OptionCoreStart, AFirstStartWithoutConfigMakesProfileOneActive) {
+  World w;
+  w.block = false;
+  OptionCore core{w, w, w, "/opt/osprey/"};
+  ProfileSet files;
+  ClearProfileSet(files);
+  SetDefaultSettings(files);
+  files.CurrentProfile = -1;  // what a missing "CurrentProfile" key reads as
+  core.Start(files, false);
+  EXPECT_EQ(core.Working().CurrentProfile, 0);
+}
+
+}  // namespace

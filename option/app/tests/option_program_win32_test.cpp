@@ -1,0 +1,106 @@
+// Option.exe as a user meets it, without Monitor: one instance, the settings
+// from the files, Apply finishing at once, profile selection saved.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "option/skin/placement.h"
+#include "settings/ini_file.h"
+#include "settings/profile_files.h"
+#include "settings/system_names.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path BinFolder() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return fs::path(path).parent_path();
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds) {
+  for (int waited = 0; waited < milliseconds; waited += 50) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return condition();
+}
+
+struct Process {
+  PROCESS_INFORMATION info{};
+  bool Start(const fs::path& program) {
+    STARTUPINFOA si{sizeof si};
+    std::string cmd = "\"" + program.string() + "\"";
+    return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          program.parent_path().string().c_str(), &si, &info);
+  }
+  bool Ended(DWORD ms) const { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
+  ~Process() {
+    if (info.hProcess) {
+      if (!Ended(0)) TerminateProcess(info.hProcess, 1);
+      CloseHandle(info.hProcess);
+      CloseHandle(info.hThread);
+    }
+  }
+};
+
+// Clicks the main dialog's control placed at a key of its skin.
+void ClickKey(HWND dialog, int key) {
+  const std::string value =
+      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("BUTTONPOS", std::to_string(key));
+  const Placement p = ParsePlacement(value);
+  POINT centre{(p.left + p.right) / 2, (p.top + p.bottom) / 2};
+  HWND control = ChildWindowFromPoint(dialog, centre);
+  ASSERT_NE(control, dialog) << "no control at key " << key;
+  // A press and release inside the button, as the mouse would deliver them.
+  const LPARAM inside = MAKELPARAM((p.right - p.left) / 2, (p.bottom - p.top) / 2);
+  SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  SendMessageA(control, WM_LBUTTONUP, 0, inside);
+}
+
+class OptionProgram : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(BinFolder() / "skins" / "skin_main.ini")) << "skins folder missing";
+    ASSERT_EQ(FindWindowA(nullptr, names::kMonitorTitle), nullptr);
+    fs::remove_all(BinFolder() / "config");
+    fs::remove(BinFolder() / "config.ini");
+    ASSERT_TRUE(option_.Start(BinFolder() / "Option.exe"));
+    ASSERT_TRUE(WaitFor([&] { return (dialog_ = FindWindowA(nullptr, names::kOptionTitle)) != nullptr; }, 20000));
+    // The window is found while it is still being built; wait until it shows.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog_) != FALSE; }, 20000));
+  }
+  void TearDown() override {
+    if (dialog_) PostMessageA(dialog_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(option_.Ended(10000));
+  }
+  Process option_;
+  HWND dialog_ = nullptr;
+};
+
+TEST_F(OptionProgram, ASecondStartEndsWithoutAWindow) {
+  Process second;
+  ASSERT_TRUE(second.Start(BinFolder() / "Option.exe"));
+  EXPECT_TRUE(second.Ended(10000));
+  EXPECT_EQ(FindWindowExA(nullptr, dialog_, nullptr, names::kOptionTitle), nullptr);
+}
+
+TEST_F(OptionProgram, ApplyWithoutMonitorSavesAtOnceAndKeepsTheChosenProfile) {
+  ClickKey(dialog_, 7);   // profile 3
+  ClickKey(dialog_, 14);  // Apply
+  const fs::path config = BinFolder() / "config.ini";
+  ASSERT_TRUE(WaitFor([&] { return IniFile::Load(config).GetInt("Setting", "CurrentProfile", -1) == 2; }, 10000));
+  for (int n = 0; n < kProfileCount; ++n) EXPECT_TRUE(fs::exists(ProfileFilePath(BinFolder(), n)));
+  // Nothing to wait for: OK and Apply are usable again at once.
+  const Placement apply = ParsePlacement(
+      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("BUTTONPOS", "14"));
+  HWND applyButton = ChildWindowFromPoint(dialog_, POINT{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2});
+  EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(applyButton) != FALSE; }, 5000));
+}
+
+}  // namespace
