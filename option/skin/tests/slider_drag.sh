@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drags a slider's thumb with real pointer events (xdotool) and checks the
 # values the slider posted: range 0..10 over 100 pixels, thumb dragged 55
-# pixels to the right, no snap: the release settles on 5.
+# pixels to the right, no snap: the release settles on 5. Then drags the
+# dialog by its surface.
 set -euo pipefail
 helper=$1
 command -v xdotool >/dev/null || { echo "xdotool missing"; exit 1; }
@@ -29,7 +30,23 @@ for x in 35 45 55 65 75 80; do
 done
 sleep 0.2
 xdotool mouseup 1
+
+# Pressing on a control never moves the dialog; pressing on its surface drags it.
+geometry() { xdotool getwindowgeometry "$win" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
+before=$(geometry)
+xdotool mousemove --sync 150 20 mousedown 1
+for step in 1 2 3 4 5; do
+  sleep 0.1
+  xdotool mousemove --sync $((150 + 20 * step)) $((20 + 20 * step))
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+after=$(geometry)
 wait "$pid"
+echo "dialog at $before, after a surface drag at $after"
+[ "$before" = "0,0" ] || { echo "FAILED: the slider drag moved the dialog"; exit 1; }
+[ "$after" = "100,100" ] || { echo "FAILED: the surface drag did not move the dialog by (100, 100)"; exit 1; }
 
 values=$(tr -d '\r' <"$out" | tr '\n' ' ')
 echo "posted: $values"

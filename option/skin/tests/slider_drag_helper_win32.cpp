@@ -1,6 +1,6 @@
 // A dialog with one slider at a known place on the screen, for a drag with
 // real pointer events. Prints every WM_SLIDER_POS value on its own line and
-// ends two seconds after the last one (or after 30 s without any).
+// ends four seconds after the last one (or after 30 s without any).
 #include <cstdio>
 #include <filesystem>
 
@@ -29,7 +29,7 @@ class SliderDialog : public CSkinDialog {
     if (msg == WM_SLIDER_POS) {
       std::printf("%d\n", static_cast<int>(wp));
       std::fflush(stdout);
-      SetTimer(Hwnd(), kQuietTimer, 2000, nullptr);
+      SetTimer(Hwnd(), kQuietTimer, 4000, nullptr);
       return 0;
     }
     if (msg == WM_TIMER && wp == kQuietTimer) {
