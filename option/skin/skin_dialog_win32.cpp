@@ -27,6 +27,7 @@ Placement SkinBuilder::AddButton(CSkinButton& button, int key) const {
 }
 
 INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
+  owner = RootOf(owner);  // a page passing itself means the window that holds it
   modalEnded_ = false;
   modalResult_ = IDCANCEL;
   if (!CreateTopLevel(owner, title)) return IDCANCEL;

@@ -144,3 +144,30 @@ TEST(ConfirmDialogs, MissingSkinStillOpensARectangularDialog) {
   CMacroSetWarnDialog d;
   EXPECT_EQ(d.DoModal(nullptr, "confirm"), IDCANCEL);
 }
+
+namespace {
+HWND g_host;
+bool g_hostEnabledWhileOpen = true;
+void CALLBACK NoteOwnerAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  if (HWND dialog = FindWindowA("OspreySkinDialog", "confirm")) {
+    KillTimer(nullptr, id);
+    g_hostEnabledWhileOpen = IsWindowEnabled(g_host);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+  }
+}
+}  // namespace
+
+TEST(ConfirmDialogs, OpenedFromAPageDisableTheWindowHoldingIt) {
+  SetSkinsFolder("C:\\no\\such\\skins\\");
+  g_host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                           nullptr, nullptr, nullptr);
+  HWND page = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, g_host,
+                              nullptr, nullptr, nullptr);
+  SetTimer(nullptr, 0, 20, NoteOwnerAndClose);
+  CDeleteMacroWarnDialog d;
+  EXPECT_EQ(d.DoModal(page, "confirm"), IDCANCEL);
+  EXPECT_FALSE(g_hostEnabledWhileOpen);
+  EXPECT_TRUE(IsWindowEnabled(g_host));
+  EXPECT_TRUE(IsWindowEnabled(page));
+  DestroyWindow(g_host);
+}
