@@ -153,7 +153,12 @@ int main(int argc, char** argv) {
     }
     for (int i = 1; i < kEvents; ++i) {
       const double recorded = GetMacroEvent(macro, i - 1).delay;
-      errors.push_back(std::fabs(g_times[i] - g_times[i - 1] - recorded));
+      const double observed = g_times[i] - g_times[i - 1];
+      errors.push_back(std::fabs(observed - recorded));
+      if (errors.back() > 10) {
+        std::printf("run %d, pause %d: recorded %.0f ms, observed %.3f ms\n", run + 1, i, recorded,
+                    observed);
+      }
     }
     Pump(NowMs() + 200, kEvents + 1);
   }
