@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <set>
@@ -190,6 +191,20 @@ TEST_F(Differential, WriteSequences) {
       }
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Differential, QuotedValueFillingTheBufferKeepsItsLastCharacter) {
+  // "abc" in quotes read into 4 bytes: the three characters fit. Wine's
+  // function drops one more character in exactly this case; we don't.
+  std::string p = NewFile("[s]\nk=\"abc\"\n");
+  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 4), "abc");
+  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 3), WinString(p, "s", "k", 3));
+  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 6), WinString(p, "s", "k", 6));
+  std::printf("Windows functions read \"%s\" into 4 bytes\n", WinString(p, "s", "k", 4).c_str());
 }
 
 }  // namespace
