@@ -48,6 +48,14 @@ class TestPage : public CSkinDialog {
   }
 };
 
+// One visible host for every test of the suite: under Wine without a
+// window manager, hiding or destroying a top-level window waits two seconds.
+HWND SharedHost(int x, int y) {
+  static HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, x, y, 300, 200,
+                                     nullptr, nullptr, nullptr, nullptr);
+  return host;
+}
+
 void Pump() {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -70,8 +78,7 @@ class SkinControls : public ::testing::Test {
       return (x == 0 && y == 0) ? 0x00FF00FFu : 0x00000000u;
     });
     SetSkinsFolder(dir.string() + "\\");
-    host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200,
-                            nullptr, nullptr, nullptr, nullptr);
+    host_ = SharedHost(100, 100);
     ASSERT_TRUE(host_);
     SetHelpTextWindow(reinterpret_cast<uintptr_t>(host_));
     ASSERT_TRUE(page_.CreatePage(host_));
@@ -83,7 +90,6 @@ class SkinControls : public ::testing::Test {
   }
   void TearDown() override {
     page_.Destroy();
-    DestroyWindow(host_);
     SetHelpTextWindow(0);
   }
 

@@ -33,6 +33,14 @@ class FieldsPage : public CSkinDialog {
   }
 };
 
+// One visible host for every test of the suite: under Wine without a
+// window manager, hiding or destroying a top-level window waits two seconds.
+HWND SharedHost(int x, int y) {
+  static HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, x, y, 300, 200,
+                                     nullptr, nullptr, nullptr, nullptr);
+  return host;
+}
+
 void Pump() {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -57,8 +65,7 @@ class SkinFields : public ::testing::Test {
  protected:
   void SetUp() override {
     SetSkinsFolder("C:\\no\\such\\skins\\");  // no pictures: the controls still work
-    host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 50, 50, 300, 200, nullptr,
-                            nullptr, nullptr, nullptr);
+    host_ = SharedHost(50, 50);
     ASSERT_TRUE(page_.CreatePage(host_));
     page_.Show(true);
     Pump();
@@ -66,7 +73,6 @@ class SkinFields : public ::testing::Test {
   }
   void TearDown() override {
     page_.Destroy();
-    DestroyWindow(host_);
   }
   HWND host_ = nullptr;
   FieldsPage page_;
