@@ -2,7 +2,6 @@
 // screenshot: the five confirmation dialogs, from the skins folder beside
 // the program. Each closes on its own buttons; with a number of
 // milliseconds on the command line, each also closes after that time.
-#include <windows.h>
 
 #include <cstdlib>
 #include <memory>
