@@ -4,6 +4,7 @@
 
 #include "monitor/service/auto_switch.h"
 #include "monitor/service/notices.h"
+#include "settings/profile_record.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -12,16 +13,6 @@ inline constexpr unsigned kAutoSwitchPeriod = 2000;
 inline constexpr unsigned kFirstTransferDelay = 200;
 // The mouse needs a moment after it announces itself before it takes reports.
 inline constexpr unsigned kArrivalSettleTime = 1000;
-
-void MarkAllChanged(ProfileSet& set) {
-  for (auto& profile : set.ButtonChanged)
-    for (auto& flag : profile) flag = 1;
-  for (int p = 0; p < kProfileCount; ++p) {
-    set.MiscChanged[p] = set.OtgSpeedChanged[p] = 1;
-    set.PollingChanged[p] = set.LevelChanged[p] = set.SettingsChanged[p] = 1;
-  }
-  set.ProfileIndexChanged = 1;
-}
 
 std::string Format(const char* format, long long value) {
   char text[96];

@@ -1,0 +1,229 @@
+// Runs Monitor for the end-to-end tests in an installation folder of its own
+// (bin\monitor_e2e\) beside the virtual mouse, with stand-ins for Option, the
+// notice window and the applets that log what they receive.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <fstream>
+#include <sstream>
+
+#include "settings/profile_set.h"
+#include "settings/shared_block.h"
+#include "settings/system_names.h"
+
+class CMonitorHarness {
+ public:
+  CMonitorHarness();
+  ~CMonitorHarness();
+  CMonitorHarness(const CMonitorHarness&) = delete;
+  CMonitorHarness& operator=(const CMonitorHarness&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+  bool Ready() const { return ready_; }
+
+  // The virtual mouse, plugged or not, logging its reports.
+  bool StartMouse(bool plugged = true);
+  void StopMouse();
+  int Vmctl(const std::string& args);
+  std::string Dump();
+  std::string ReportLog();
+
+  // Starts Monitor.exe with the command line; returns its process handle.
+  HANDLE StartMonitor(const std::string& commandLine = "");
+  HWND MonitorWindow() const;
+  // Exits Monitor through its tray command and waits for the process.
+  bool StopMonitor(DWORD timeoutMs = 20000);
+  HANDLE MonitorProcess() const { return monitor_; }
+
+  // A stand-in program copied under name into the folder, started.
+  HANDLE StartStandIn(const std::string& relativeName, const std::string& args = "");
+  std::string StandInLog(const std::string& stem) const;
+
+  int ConfigInt(const char* section, const char* key, int fallback) const;
+  std::string ConfigString(const char* section, const char* key) const;
+  // Monitor's shared block.
+  bool ReadBlock(ProfileSet& set);
+  bool WriteBlock(const ProfileSet& set);
+
+  static int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 30000);
+  static bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
+
+ private:
+  std::string bin_, folder_;
+  bool ready_ = false;
+  HANDLE mouse_ = nullptr;
+  HANDLE monitor_ = nullptr;
+  std::vector<HANDLE> standIns_;
+};
+
+
+
+namespace harness {
+
+inline std::string BinFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s(path);
+  return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+inline HANDLE Start(const std::string& commandLine, const std::string& folder) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &si, &pi))
+    return nullptr;
+  CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
+inline void EndProcess(HANDLE& process) {
+  if (!process) return;
+  if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+  CloseHandle(process);
+  process = nullptr;
+}
+
+}  // namespace harness
+
+inline CMonitorHarness::CMonitorHarness() : bin_(harness::BinFolder()), folder_(bin_ + "monitor_e2e\\") {
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  CreateDirectoryA((folder_ + "config").c_str(), nullptr);
+  CreateDirectoryA((folder_ + "Applets").c_str(), nullptr);
+  for (const char* file : {"config.ini", "config\\Default0.gmp", "config\\Default1.gmp",
+                           "config\\Default2.gmp", "config\\Default3.gmp", "config\\Default4.gmp",
+                           "reports.log", "option.log", "overlay.log", "Applets\\sysgauge.log",
+                           "Applets\\mailwatch.log"})
+    DeleteFileA((folder_ + file).c_str());
+  ready_ = true;
+  for (const char* file : {"Monitor.exe", names::kDeviceLibrary, names::kLanguageLibrary})
+    ready_ = ready_ && CopyFileA((bin_ + file).c_str(), (folder_ + file).c_str(), FALSE);
+  std::ofstream(folder_ + names::kDeviceLibrarySettings) << "[Backend]\r\nType=virtual\r\n";
+  // Stand-ins for the programs Monitor starts and closes.
+  for (const char* name : {"Option.exe", "Overlay.exe", "Applets\\SysGauge.exe", "Applets\\MailWatch.EXE"})
+    ready_ = ready_ && CopyFileA((bin_ + "partner_window_helper_win32.exe").c_str(), (folder_ + name).c_str(), FALSE);
+}
+
+inline CMonitorHarness::~CMonitorHarness() {
+  StopMonitor();
+  for (const char* title : {names::kOptionTitle, names::kOverlayTitle, names::kAppletGaugeTitle,
+                            names::kAppletPop3Title})
+    while (HWND w = FindWindowA(nullptr, title)) {
+      SendMessageTimeoutA(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+      if (FindWindowA(nullptr, title) == w) break;
+    }
+  for (HANDLE& h : standIns_) harness::EndProcess(h);
+  StopMouse();
+}
+
+inline bool CMonitorHarness::StartMouse(bool plugged) {
+  std::string line = "\"" + bin_ + "VirtualMouse.exe\"" + (plugged ? "" : " --unplugged") +
+                     " --log \"" + folder_ + "reports.log\"";
+  mouse_ = harness::Start(line, "");
+  return mouse_ && Vmctl("wait-window 20000") == 0;
+}
+
+inline void CMonitorHarness::StopMouse() {
+  if (FindWindowA(nullptr, names::kVirtualMouseTitle)) Vmctl("quit");
+  harness::EndProcess(mouse_);
+}
+
+inline int CMonitorHarness::Vmctl(const std::string& args) {
+  return RunAndWait("\"" + bin_ + "vmctl.exe\" " + args);
+}
+
+inline std::string CMonitorHarness::Dump() {
+  const std::string path = folder_ + "state.txt";
+  DeleteFileA(path.c_str());
+  if (Vmctl("dump \"" + path + "\"") != 0) return {};
+  return harness::ReadFile(path);
+}
+
+inline std::string CMonitorHarness::ReportLog() { return harness::ReadFile(folder_ + "reports.log"); }
+
+inline HANDLE CMonitorHarness::StartMonitor(const std::string& commandLine) {
+  HANDLE process = harness::Start("\"" + folder_ + "Monitor.exe\" " + commandLine, folder_);
+  if (!monitor_) monitor_ = process;
+  return process;
+}
+
+inline HWND CMonitorHarness::MonitorWindow() const { return FindWindowA(nullptr, names::kMonitorTitle); }
+
+inline bool CMonitorHarness::StopMonitor(DWORD timeoutMs) {
+  if (!monitor_) return true;
+  if (HWND w = MonitorWindow()) PostMessageA(w, WM_COMMAND, CMD_EXIT_MONITOR, 0);
+  const bool ended = WaitForSingleObject(monitor_, timeoutMs) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(monitor_, 1);
+  CloseHandle(monitor_);
+  monitor_ = nullptr;
+  return ended;
+}
+
+inline HANDLE CMonitorHarness::StartStandIn(const std::string& relativeName, const std::string& args) {
+  const std::string path = folder_ + relativeName;
+  CopyFileA((bin_ + "partner_window_helper_win32.exe").c_str(), path.c_str(), FALSE);
+  HANDLE process = harness::Start("\"" + path + "\" " + args, folder_);
+  if (process) standIns_.push_back(process);
+  return process;
+}
+
+inline std::string CMonitorHarness::StandInLog(const std::string& stem) const {
+  return harness::ReadFile(folder_ + stem + ".log");
+}
+
+inline int CMonitorHarness::ConfigInt(const char* section, const char* key, int fallback) const {
+  return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, (folder_ + "config.ini").c_str()));
+}
+
+inline std::string CMonitorHarness::ConfigString(const char* section, const char* key) const {
+  char text[2048] = {};
+  GetPrivateProfileStringA(section, key, "", text, sizeof text, (folder_ + "config.ini").c_str());
+  return text;
+}
+
+inline bool CMonitorHarness::ReadBlock(ProfileSet& set) {
+  if (OpenSharedBlock() != 1) return false;
+  const bool ok = ReadSharedBlock(set) == 1;
+  CloseSharedBlock();
+  return ok;
+}
+
+inline bool CMonitorHarness::WriteBlock(const ProfileSet& set) {
+  if (OpenSharedBlock() != 1) return false;
+  const bool ok = WriteSharedBlock(set) == 1;
+  CloseSharedBlock();
+  return ok;
+}
+
+inline int CMonitorHarness::RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
+  HANDLE process = harness::Start(commandLine, "");
+  if (!process) return -1;
+  WaitForSingleObject(process, timeoutMs);
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  return static_cast<int>(code);
+}
+
+inline bool CMonitorHarness::WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() > end) return false;
+    Sleep(20);
+  }
+  return true;
+}

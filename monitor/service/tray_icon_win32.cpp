@@ -1,0 +1,74 @@
+#include "monitor/service/tray_icon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "settings/system_names.h"
+
+namespace {
+
+struct MenuHandle {
+  HMENU menu = CreatePopupMenu();
+  MenuHandle() = default;
+  MenuHandle(const MenuHandle&) = delete;
+  MenuHandle& operator=(const MenuHandle&) = delete;
+  ~MenuHandle() {
+    if (menu) DestroyMenu(menu);
+  }
+};
+
+HICON ProgramIcon() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  SHFILEINFOA info{};
+  SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
+  return info.hIcon;
+}
+
+}  // namespace
+
+CTrayIcon::~CTrayIcon() {
+  Remove();
+  if (icon_) DestroyIcon(icon_);
+}
+
+void CTrayIcon::Add(HWND window, const std::string& tip) {
+  if (shown_) return;
+  if (!icon_) icon_ = ProgramIcon();
+  window_ = window;
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window;
+  data.uID = kTrayIconId;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = MSG_TRAY_NOTIFY;
+  data.hIcon = icon_ ? icon_ : LoadIcon(nullptr, IDI_APPLICATION);
+  std::strncpy(data.szTip, tip.c_str(), sizeof data.szTip - 1);
+  shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+}
+
+void CTrayIcon::Remove() {
+  if (!shown_) return;
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  Shell_NotifyIconA(NIM_DELETE, &data);
+  shown_ = false;
+}
+
+void CTrayIcon::ShowMenu(HWND window, const std::string& openText, const std::string& exitText) {
+  SetForegroundWindow(window);
+  MenuHandle menu;
+  if (!menu.menu) return;
+  AppendMenuA(menu.menu, MF_STRING, CMD_OPEN_OPTION, openText.c_str());
+  SetMenuDefaultItem(menu.menu, CMD_OPEN_OPTION, FALSE);
+  AppendMenuA(menu.menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.menu, MF_STRING, CMD_EXIT_MONITOR, exitText.c_str());
+  POINT at{};
+  GetCursorPos(&at);
+  TrackPopupMenu(menu.menu, TPM_LEFTBUTTON, at.x, at.y, 0, window, nullptr);
+  // Lets the menu close when the user clicks elsewhere.
+  PostMessageA(window, WM_NULL, 0, 0);
+}
