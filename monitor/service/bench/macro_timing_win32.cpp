@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "monitor/service/desktop_actions_win32.h"
+#include "monitor/service/macro_waiter_win32.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -107,6 +108,26 @@ bool Vmctl(const std::string& args) {
   return code == 0;
 }
 
+// The waiter on its own: how far each pause of 1..100 ms ends from its due time.
+void MeasureWaiter() {
+  Win32MacroWaiter waiter;
+  std::vector<double> errors;
+  waiter.BeginPlayback();
+  double due = NowMs();
+  for (int i = 0; i < 200; ++i) {
+    const int ms = (i * 37 + 11) % 100 + 1;
+    due += ms;
+    waiter.Wait(ms);
+    errors.push_back(std::fabs(NowMs() - due));
+    due = NowMs();
+  }
+  waiter.EndPlayback();
+  std::sort(errors.begin(), errors.end());
+  std::printf("waiter alone (%s timer, 200 pauses): error median %.3f ms, 99th percentile %.3f ms\n",
+              waiter.HighResolution() ? "high-resolution" : "raised-resolution", errors[100],
+              errors[198]);
+}
+
 double Percentile(std::vector<double> v, double p) {
   std::sort(v.begin(), v.end());
   const size_t i = std::min(v.size() - 1, static_cast<size_t>(std::ceil(p * v.size())) - 1);
@@ -118,6 +139,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const bool direct = argc > 2 && std::strcmp(argv[2], "direct") == 0;
   QueryPerformanceFrequency(&g_frequency);
+  MeasureWaiter();
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
   HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, Hook, GetModuleHandleA(nullptr), 0);
   const MacroKeyInfo macro = Macro();
