@@ -4,7 +4,6 @@
 // milliseconds on the command line, each also closes after that time.
 
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "option/skin/confirm_dialogs_win32.h"
