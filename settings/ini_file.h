@@ -86,4 +86,5 @@ bool DecodeStruct(std::string_view text, void* dest, size_t size);
 // Read-modify-write of a settings file that several processes write (such as
 // config.ini): loads, lets edit change the document, saves, all under a
 // cross-process lock, so that two writers of different keys lose neither.
+// edit must not update the same file again (the lock is not reentrant).
 bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(IniFile&)>& edit);
