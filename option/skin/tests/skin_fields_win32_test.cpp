@@ -65,7 +65,7 @@ class SkinFields : public ::testing::Test {
  protected:
   void SetUp() override {
     SetSkinsFolder("C:\\no\\such\\skins\\");  // no pictures: the controls still work
-    host_ = SharedHost(50, 50);
+    host_ = SharedHost(600, 500);  // clear of the other suites' windows
     ASSERT_TRUE(page_.CreatePage(host_));
     page_.Show(true);
     Pump();
