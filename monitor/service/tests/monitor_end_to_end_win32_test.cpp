@@ -114,7 +114,7 @@ TEST_F(MonitorEndToEnd, UnplugClosesOptionAndPlugTransfersAgain) {
   const ULONGLONG delay = GetTickCount64() - plugged;
   EXPECT_GE(delay, 800u);
   EXPECT_LE(delay, 3000u);
-  EXPECT_EQ(h.ConfigInt("Setting", "Device", -1), 1);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "Device", -1) == 1; }, 3000));
 }
 
 TEST_F(MonitorEndToEnd, MouseChangesReachConfigBlockAndPartners) {
@@ -172,7 +172,13 @@ TEST_F(MonitorEndToEnd, ApplyRunsAChangeTransferAndAnswers1256) {
   // Without the mouse the answer comes at once.
   ASSERT_EQ(h.Vmctl("unplug"), 0);
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "Device", -1) == 0; }, 5000));
+  // The unplug closed Option; a new one waits for the answer.
+  ASSERT_TRUE(CMonitorHarness::WaitFor(
+      [] { return FindWindowA(nullptr, names::kOptionTitle) == nullptr; }, 10000));
   DeleteFileA((h.Folder() + "option.log").c_str());
+  ASSERT_NE(h.StartStandIn("Option.exe"), nullptr);
+  ASSERT_TRUE(CMonitorHarness::WaitFor(
+      [] { return FindWindowA(nullptr, names::kOptionTitle) != nullptr; }, 20000));
   const ULONGLONG sent = GetTickCount64();
   SendMessageA(h.MonitorWindow(), MSG_APPLY, 0, 0);
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] {

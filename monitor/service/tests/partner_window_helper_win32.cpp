@@ -19,7 +19,7 @@ namespace {
 std::string g_log;
 
 void Append(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (FILE* f = std::fopen(g_log.c_str(), "a")) {
+  if (FILE* f = std::fopen(g_log.c_str(), "ab")) {
     std::fprintf(f, "%u %llu %lld\n", message, static_cast<unsigned long long>(wParam),
                  static_cast<long long>(lParam));
     std::fclose(f);
