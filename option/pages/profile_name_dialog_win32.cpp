@@ -1,0 +1,102 @@
+#include "option/pages/profile_name_dialog_win32.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "option/pages/profile_fields.h"
+
+namespace {
+
+constexpr int kFieldId = 4010;
+// GameFile keeps its NUL.
+constexpr int kGameFileLimit = static_cast<int>(sizeof(Profile::GameFile)) - 1;
+
+std::string TextOf(HWND field) {
+  const int length = GetWindowTextLengthA(field);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(field, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+// The profile's strings may lack their NUL when read from a damaged file.
+std::string BoundedString(const char* text, size_t capacity) {
+  size_t n = 0;
+  while (n < capacity && text[n]) ++n;
+  return std::string(text, n);
+}
+
+RECT RectOf(const Placement& at) { return RECT{at.left, at.top, at.right, at.bottom}; }
+
+}  // namespace
+
+INT_PTR CProfileNameDialog::DoModal(HWND owner) { return CSkinDialog::DoModal(owner, ""); }
+
+void CProfileNameDialog::CreateControls(const SkinBuilder& skin) {
+  name_.Create(skin.Dialog(), RectOf(skin.Place(1)), kFieldId);
+  program_.Create(skin.Dialog(), RectOf(skin.Place(2)), kFieldId);
+  name_.ApplyFont();
+  program_.ApplyFont();
+  skin.AddButton(browse_, 3);
+  skin.AddButton(ok_, 4);
+  skin.AddButton(cancel_, 5);
+  skin.AddButton(close_, 6);
+}
+
+void CProfileNameDialog::OnInitDialog() {
+  if (name_.Hwnd()) SendMessageA(name_.Hwnd(), EM_LIMITTEXT, kProfileNameLimit, 0);
+  if (program_.Hwnd()) SendMessageA(program_.Hwnd(), EM_LIMITTEXT, kGameFileLimit, 0);
+  if (mode_ != kEditing) return;
+  const std::string name = BoundedString(profile_.ProFileName, sizeof profile_.ProFileName);
+  const std::string program = BoundedString(profile_.GameFile, sizeof profile_.GameFile);
+  SetWindowTextA(name_.Hwnd(), name.c_str());
+  SetWindowTextA(program_.Hwnd(), program.c_str());
+}
+
+bool CProfileNameDialog::OnCommandFrom(HWND control, int, int) {
+  if (!control) return false;
+  if (control == browse_.Hwnd()) {
+    OnBrowse();
+    return true;
+  }
+  if (control == ok_.Hwnd()) {
+    OnOk();
+    return true;
+  }
+  if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
+    EndModal(IDCANCEL);
+    return true;
+  }
+  return false;
+}
+
+void CProfileNameDialog::OnBrowse() {
+  char desktop[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop)))
+    desktop[0] = '\0';
+  // Room for the longest path the open-file dialog can give back.
+  std::vector<char> file(32768, '\0');
+  std::snprintf(file.data(), file.size(), "%s\\.exe", desktop);
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Hwnd();
+  ofn.lpstrFilter = "exe file(*.exe)\0*.EXE\0";
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrDefExt = "exe";
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameA(&ofn)) return;
+  // A path the profile cannot hold is not offered: the field keeps its text.
+  if (std::strlen(file.data()) > static_cast<size_t>(kGameFileLimit)) return;
+  SetWindowTextA(program_.Hwnd(), file.data());
+}
+
+void CProfileNameDialog::OnOk() {
+  StoreProfileName(profile_, TextOf(name_.Hwnd()));
+  programStored_ = StoreGameFile(profile_, TextOf(program_.Hwnd()));
+  EndModal(IDOK);
+}
