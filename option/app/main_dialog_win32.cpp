@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "option/pages/button_label.h"
+#include "option/pages/profile_name_dialog_win32.h"
+#include "option/pages/shortcut_dialog_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/profile_files.h"
@@ -142,7 +144,10 @@ bool CMainDialog::OnCommandFrom(HWND control, int id, int) {
     if (control == pageSwitches_[p].Hwnd()) return ShowPage(static_cast<Page>(p)), true;
 
   if (control == newName_.Hwnd() || control == editName_.Hwnd()) {
-    // The profile name dialog comes with the small dialogs of the pages.
+    CProfileNameDialog names(core_.CurrentProfile(), control == newName_.Hwnd()
+                                                          ? CProfileNameDialog::kBlank
+                                                          : CProfileNameDialog::kEditing);
+    names.DoModal(Hwnd());
   } else if (control == import_.Hwnd()) {
     Import();
   } else if (control == export_.Hwnd()) {
@@ -222,11 +227,18 @@ void CMainDialog::OnFunctionCommand(unsigned command) {
     warn.DoModal(Hwnd());
     return;
   }
-  // The macro manager, the shortcut and the launch-program dialogs come with
-  // the pages; until then those entries change nothing.
-  if (command == kCmdMacroManager || command == kCmdShortcut || command == kCmdRunProgram) return;
+  // The macro manager and the launch-program dialog come with the pages;
+  // until then those entries change nothing.
+  if (command == kCmdMacroManager || command == kCmdRunProgram) return;
 
   MacroKeyInfo& slot = profile.MacroKeyInfo[button];
+  if (command == kCmdShortcut) {
+    CShortcutDialog shortcut;
+    shortcut.keyCode = slot.data[0];
+    for (int bit = 0; bit < kShortcutOptionCount; ++bit) shortcut.options[bit] = (slot.data[1] >> bit) & 1;
+    if (shortcut.DoModal(Hwnd()) != IDOK) return;
+    StoreKeyCombination(slot, shortcut.keyCode, ShortcutModifierBits(shortcut.options));
+  }
   StoreFunction(slot, code);
   if (command >= kCmdFirstMacro) {
     if (const MacroRecord* macro = store_.Get(static_cast<int>(command - kCmdFirstMacro)))
