@@ -1,0 +1,84 @@
+#include "option/pages/launch_program_dialog_win32.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstdio>
+
+#include "option/pages/program_path.h"
+
+namespace {
+
+constexpr int kPathFieldId = 4010;
+
+RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
+
+}  // namespace
+
+void CLaunchProgramDialog::CreateControls(const SkinBuilder& skin) {
+  field_.Create(skin.Dialog(), RectOf(skin.Place(1)), kPathFieldId, ES_AUTOHSCROLL);
+  field_.ApplyFont();
+  skin.AddButton(browse_, 2);
+  skin.AddButton(ok_, 3);
+  skin.AddButton(cancel_, 4);
+  skin.AddButton(close_, 5);
+}
+
+void CLaunchProgramDialog::OnInitDialog() {
+  // The field has no length limit of its own; OK checks what the slot can keep.
+  SendMessageA(field_.Hwnd(), EM_SETLIMITTEXT, 0, 0);
+  SetWindowTextA(field_.Hwnd(), path.c_str());
+}
+
+bool CLaunchProgramDialog::OnCommandFrom(HWND control, int, int) {
+  if (control == nullptr) return false;
+  if (control == browse_.Hwnd()) {
+    OnBrowse();
+  } else if (control == ok_.Hwnd()) {
+    OnOk();
+  } else if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
+    EndModal(IDCANCEL);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CLaunchProgramDialog::OnBrowse() {
+  char desktop[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+  char file[MAX_PATH] = {};
+  std::snprintf(file, sizeof file, "%s\\.exe", desktop);
+
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = Hwnd();
+  ofn.lpstrFilter = "exe file(*.exe)\0*.EXE\0";
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = sizeof file;
+  ofn.lpstrDefExt = "exe";
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameA(&ofn)) return;  // cancelled: the field stays as it was
+  SetWindowTextA(field_.Hwnd(), file);
+}
+
+void CLaunchProgramDialog::OnOk() {
+  std::string text = FieldText();
+  // A longer path would not fit the button's program field: keep the dialog
+  // open so it can be shortened rather than storing a cut-off path.
+  if (!FitsProgramField(text)) {
+    MessageBeep(MB_ICONWARNING);
+    SetFocus(field_.Hwnd());
+    return;
+  }
+  path = std::move(text);
+  EndModal(IDOK);
+}
+
+std::string CLaunchProgramDialog::FieldText() const {
+  const int length = GetWindowTextLengthA(field_.Hwnd());
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(field_.Hwnd(), text.data(), length + 1);
+  text.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return text;
+}

@@ -1,0 +1,57 @@
+#include "option/pages/select_player_dialog_win32.h"
+
+#include <string>
+
+#include "option/pages/player_choice.h"
+#include "option/skin/skin_menu_win32.h"
+
+namespace {
+
+constexpr int kMenuWidth = 149;
+
+}  // namespace
+
+void CSelectPlayerDialog::CreateControls(const SkinBuilder& skin) {
+  skin.AddButton(dropDown_, 1);
+  skin.AddButton(ok_, 2);
+  skin.AddButton(cancel_, 3);
+  skin.AddButton(close_, 4);
+}
+
+void CSelectPlayerDialog::OnInitDialog() {
+  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  ShowPlayer();
+}
+
+bool CSelectPlayerDialog::OnCommandFrom(HWND control, int id, int) {
+  if (control == nullptr) {  // a menu choice
+    const int chosen = PlayerFromCommand(static_cast<unsigned>(id));
+    if (chosen < 0) return false;
+    player = chosen;
+    ShowPlayer();
+    return true;
+  }
+  if (control == dropDown_.Hwnd()) {
+    OnDropDown();
+  } else if (control == ok_.Hwnd()) {
+    EndModal(IDOK);
+  } else if (control == cancel_.Hwnd() || control == close_.Hwnd()) {
+    EndModal(IDCANCEL);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CSelectPlayerDialog::OnDropDown() {
+  CSkinMenu menu(menuFont_.Get());
+  menu.SetWidth(kMenuWidth);
+  for (const PlayerMenuEntry& e : PlayerMenuEntries())
+    menu.AppendItem(e.command, PlayerName(e.player));
+  RECT r{};
+  GetWindowRect(dropDown_.Hwnd(), &r);
+  menu.Show(Hwnd(), r.left, r.bottom);
+  dropDown_.SetHover(false);  // the menu took the mouse away from it
+}
+
+void CSelectPlayerDialog::ShowPlayer() { dropDown_.SetCaption(std::string(PlayerName(player))); }
