@@ -5,36 +5,11 @@
 
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
+#include "settings/unique_handle_win32.h"
 
 namespace {
 
 constexpr char kMapViewFailed[] = "Could not map view of file.";
-
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE h) : h_(h) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  HANDLE get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  void Reset() {
-    if (h_) CloseHandle(h_);
-    h_ = nullptr;
-  }
-
- private:
-  HANDLE h_ = nullptr;
-};
 
 // The process's one view of the block, its mapping and the guarding mutex.
 class SharedBlock {

@@ -15,6 +15,14 @@ using Job = std::unique_ptr<ProfileSet>;
 
 Job TakeJob(const MSG& msg) { return Job(reinterpret_cast<ProfileSet*>(msg.lParam)); }
 
+// A full transfer with another one queued behind it would only be overwritten:
+// a mouse plugged in and out several times gets one full transfer, not many.
+bool FullTransferQueued() {
+  MSG next;
+  return PeekMessageA(&next, nullptr, MSG_TRANSFER, MSG_TRANSFER, PM_NOREMOVE) &&
+         next.wParam == TRANSFER_FULL;
+}
+
 // The mouse's 100 ms pauses need a timer finer than the default 15.6 ms tick.
 class FineTimer {
  public:
@@ -34,9 +42,9 @@ TransferThread::~TransferThread() { Stop(); }
 
 bool TransferThread::Start() {
   if (thread_) return true;
-  ready_ = DeviceHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  ready_ = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!ready_) return false;
-  thread_ = DeviceHandle(
+  thread_ = UniqueHandle(
       CreateThread(nullptr, kStackSize, &TransferThread::ThreadMain, this, 0, &threadId_));
   if (thread_) {
     const HANDLE waits[] = {ready_.get(), thread_.get()};
@@ -58,6 +66,9 @@ bool TransferThread::Post(unsigned kind, const ProfileSet& set) {
 
 void TransferThread::Stop() {
   if (!thread_) return;
+  // Shutdown must not wait for transfers queued behind the running one.
+  stopping_ = true;
+  RequestAbort();
   PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
   WaitForSingleObject(thread_.get(), INFINITE);
   thread_.Reset();
@@ -82,7 +93,9 @@ void TransferThread::RunLoop() {
     if (!job) continue;
     const auto kind = static_cast<unsigned>(msg.wParam);
     TransferResult result = TransferResult::NoDevice;
-    if (!attached_ || attached_()) {
+    if (stopping_ || (kind == TRANSFER_FULL && FullTransferQueued())) {
+      result = TransferResult::Aborted;
+    } else if (!attached_ || attached_()) {
       FineTimer fine;
       result = transfer_.Run(kind, *job);
     }

@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 
-#include "monitor/device/device_handle_win32.h"
+#include "settings/unique_handle_win32.h"
 #include "monitor/device/transfer.h"
 #include "monitor/device/transfer_wait.h"
 #include "settings/profile_set.h"
@@ -48,7 +49,8 @@ class TransferThread {
   Transfer transfer_;
   Completion done_;
   std::function<bool()> attached_;
-  DeviceHandle thread_;
-  DeviceHandle ready_;
+  std::atomic<bool> stopping_{false};  // jobs still queued at shutdown are dropped
+  UniqueHandle thread_;
+  UniqueHandle ready_;
   DWORD threadId_ = 0;
 };

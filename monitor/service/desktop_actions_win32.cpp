@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "monitor/service/action_handles_win32.h"
+#include "settings/unique_handle_win32.h"
 #include "monitor/service/button_actions.h"
 #include "monitor/service/input_key_table.h"
 #include "monitor/service/input_sink_win32.h"
@@ -28,9 +28,9 @@ class WindowTimers final : public ActionTimers {
 class MacroThread final : public ActionLauncher {
  public:
   explicit MacroThread(MacroPlayer& player) : player_(player) {
-    ActionHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    UniqueHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     ready_ = ready.get();
-    thread_ = ActionHandle(CreateThread(nullptr, kMacroThreadStack, &MacroThread::Run, this, 0, &id_));
+    thread_ = UniqueHandle(CreateThread(nullptr, kMacroThreadStack, &MacroThread::Run, this, 0, &id_));
     // PostThreadMessage needs the thread's queue: wait until it exists.
     if (thread_) WaitForSingleObject(ready.get(), INFINITE);
   }
@@ -63,7 +63,7 @@ class MacroThread final : public ActionLauncher {
 
   MacroPlayer& player_;
   HANDLE ready_ = nullptr;
-  ActionHandle thread_;
+  UniqueHandle thread_;
   DWORD id_ = 0;
 };
 

@@ -20,7 +20,7 @@ Win32MacroWaiter::Win32MacroWaiter()
                                     TIMER_ALL_ACCESS)),
       stopEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
   highResolution_ = static_cast<bool>(timer_);
-  if (!timer_) timer_ = ActionHandle(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
+  if (!timer_) timer_ = UniqueHandle(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
   LARGE_INTEGER f;
   QueryPerformanceFrequency(&f);
   frequency_ = f.QuadPart;

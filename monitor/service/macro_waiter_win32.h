@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "monitor/service/action_handles_win32.h"
+#include "settings/unique_handle_win32.h"
 #include "monitor/service/macro_waiter.h"
 
 class Win32MacroWaiter final : public MacroWaiter {
@@ -30,8 +30,8 @@ class Win32MacroWaiter final : public MacroWaiter {
   int64_t Now() const;
   void WaitUntil(int64_t due, bool interruptible);
 
-  ActionHandle timer_;
-  ActionHandle stopEvent_;
+  UniqueHandle timer_;
+  UniqueHandle stopEvent_;
   std::atomic<bool> interrupted_{false};
   bool highResolution_ = false;
   bool periodRaised_ = false;

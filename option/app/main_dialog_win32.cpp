@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "option/pages/button_label.h"
+#include "option/pages/launch_program_dialog_win32.h"
+#include "option/pages/select_player_dialog_win32.h"
 #include "option/pages/profile_name_dialog_win32.h"
 #include "option/pages/shortcut_dialog_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
@@ -227,12 +229,22 @@ void CMainDialog::OnFunctionCommand(unsigned command) {
     warn.DoModal(Hwnd());
     return;
   }
-  // The macro manager and the launch-program dialog come with the pages;
-  // until then those entries change nothing.
-  if (command == kCmdMacroManager || command == kCmdRunProgram) return;
+  // The macro manager comes with its page; until then its entry changes nothing.
+  if (command == kCmdMacroManager) return;
 
   MacroKeyInfo& slot = profile.MacroKeyInfo[button];
-  if (command == kCmdShortcut) {
+  if (command == kCmdRunProgram) {
+    CLaunchProgramDialog launch;
+    if (slot.function == kFunctionProgram)
+      launch.path.assign(slot.program, strnlen(slot.program, sizeof slot.program));
+    if (launch.DoModal(Hwnd()) != IDOK || !StoreProgramPath(slot, launch.path)) return;
+  } else if (command == kCmdStartPlayer) {
+    // The player that the media functions address is chosen where the user
+    // gives a button the start-player function.
+    CSelectPlayerDialog chooser;
+    chooser.player = profile.MediaOption;
+    if (chooser.DoModal(Hwnd()) == IDOK) profile.MediaOption = chooser.player;
+  } else if (command == kCmdShortcut) {
     CShortcutDialog shortcut;
     shortcut.keyCode = slot.data[0];
     for (int bit = 0; bit < kShortcutOptionCount; ++bit) shortcut.options[bit] = (slot.data[1] >> bit) & 1;

@@ -56,6 +56,16 @@ LRESULT CALLBACK PainterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_PAINT: {
+      // Some systems draw the menu's edge while painting its items; the frame
+      // goes over it afterwards.
+      const LRESULT result = CallWindowProcA(old, w, msg, wp, lp);
+      if (g_table && g_table->Contains(Key(w))) {
+        WindowDC dc(w, true);
+        DrawFrame(w, dc.Get());
+      }
+      return result;
+    }
     case WM_PRINT: {
       const LRESULT result = CallWindowProcA(old, w, msg, wp, lp);
       DrawFrame(w, reinterpret_cast<HDC>(wp));
