@@ -29,7 +29,7 @@ cmake --build "$build_win" -j"$(nproc)"
 echo "== windows tests under wine"
 prepare_wine
 ensure_display
-(cd "$build_win" && ctest --output-on-failure --timeout 300 2>&1 | tee ctest.log) || fail=1
+(cd "$build_win" && ctest --output-on-failure --timeout 900 2>&1 | tee ctest.log) || fail=1
 count "$build_win/ctest.log"
 
 if [ "${OSPREY_SKIP_FUZZ:-0}" != 1 ]; then
