@@ -43,8 +43,8 @@ set(OSPREY_WIN32_LIBS gdi32 comctl32 comdlg32 ole32 oleaut32 uuid winmm setupapi
 #   *_win32.cpp / *_posix.cpp  its platform adapters, one set per build
 #   *_main.cpp, *_main_win32.cpp  left out of the library (the folder's own programs)
 #   tests/*_test.cpp           the GoogleTest suite <name>_tests; files named
-#                              *_win32_test.cpp only in the Windows build,
-#                              *_posix_test.cpp only in the native build
+#                              *_test_win32.cpp only in the Windows build,
+#                              *_test_posix.cpp only in the native build
 #   tests/*_helper_win32.cpp   one helper program each (Windows build), for
 #                              tests that need a second process
 #   bench/*.cpp                one benchmark program each, bench_<stem>;
@@ -79,10 +79,11 @@ function(osprey_component name)
 
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*_test.cpp)
   if(WIN32)
-    list(FILTER tests EXCLUDE REGEX "_posix_test\\.cpp$")
+    file(GLOB platform_tests CONFIGURE_DEPENDS ${dir}/tests/*_test_win32.cpp)
   else()
-    list(FILTER tests EXCLUDE REGEX "_win32_test\\.cpp$")
+    file(GLOB platform_tests CONFIGURE_DEPENDS ${dir}/tests/*_test_posix.cpp)
   endif()
+  list(APPEND tests ${platform_tests})
   if(tests)
     osprey_test(${name}_tests SOURCES ${tests} LIBS ${name} ${C_TEST_DEPS})
     target_include_directories(${name}_tests PRIVATE ${dir}/tests)
