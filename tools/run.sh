@@ -19,8 +19,8 @@ if [ ! -f "$build_win/bin/Monitor.exe" ]; then
   configure_win
   cmake --build "$build_win" -j"$(nproc)"
 fi
-prepare_wine
 ensure_display
+prepare_wine
 echo "display: $DISPLAY"
 
 bin=$build_win/bin

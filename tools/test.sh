@@ -27,8 +27,10 @@ echo "== windows build"
 configure_win
 cmake --build "$build_win" -j"$(nproc)"
 echo "== windows tests under wine"
-prepare_wine
+# The display first: Wine's desktop process starts with the first program and
+# keeps the display it found then.
 ensure_display
+prepare_wine
 (cd "$build_win" && ctest --output-on-failure --timeout 900 2>&1 | tee ctest.log) || fail=1
 count "$build_win/ctest.log"
 
