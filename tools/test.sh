@@ -31,7 +31,11 @@ echo "== windows tests under wine"
 # keeps the display it found then.
 ensure_display
 prepare_wine
-(cd "$build_win" && ctest --output-on-failure --timeout 900 2>&1 | tee ctest.log) || fail=1
+# Into a file, not a pipe: programs that Wine starts on the way (its desktop
+# and services) keep their output open and a pipe would never end.
+(cd "$build_win" && ctest --output-on-failure --timeout 900 >ctest.log 2>&1 </dev/null) || fail=1
+cat "$build_win/ctest.log"
+wineserver -k 2>/dev/null || true
 count "$build_win/ctest.log"
 
 if [ "${OSPREY_SKIP_FUZZ:-0}" != 1 ]; then
