@@ -134,7 +134,7 @@ int CHidBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned chan
   changeMessage_ = changeMessage;
   target_ = static_cast<HWND>(window);
   if (notifier_.joinable()) return 1;
-  CKernelHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  UniqueHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!ready) return 0;
   notifier_ = std::thread(NotifyThread, this, &notifierThreadId_, ready.get());
   WaitForSingleObject(ready.get(), INFINITE);
@@ -149,9 +149,9 @@ int CHidBackend::CloseMonitor() {
   return 1;
 }
 
-CKernelHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
+UniqueHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
   for (const std::string& path : HidDevicePaths()) {
-    CKernelHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+    UniqueHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                      overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr));
     if (!device) continue;
@@ -170,7 +170,7 @@ CKernelHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
 }
 
 int CHidBackend::OpenFeature() {
-  CKernelHandle device = OpenCollection(Want::Feature, false);
+  UniqueHandle device = OpenCollection(Want::Feature, false);
   std::lock_guard lock(lock_);
   feature_ = std::move(device);
   return feature_ ? 1 : 0;
@@ -202,13 +202,13 @@ int CHidBackend::GetFeature(std::uint8_t* bytes, int length) {
 
 int CHidBackend::OpenReport() {
   CloseReport();
-  CKernelHandle output = OpenCollection(Want::Output, false);
-  CKernelHandle input = OpenCollection(Want::Input, true);
+  UniqueHandle output = OpenCollection(Want::Output, false);
+  UniqueHandle input = OpenCollection(Want::Input, true);
   std::lock_guard lock(lock_);
   output_ = std::move(output);
   input_ = std::move(input);
   if (input_) {
-    stopRead_ = CKernelHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    stopRead_ = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (stopRead_) reader_ = std::thread(&CHidBackend::ReadLoop, this);
   }
   return output_ ? 1 : 0;
@@ -248,7 +248,7 @@ int CHidBackend::WriteUSB(const std::uint8_t* bytes, int length) {
 void CHidBackend::ReadLoop() {
   const Caps caps = CollectionCaps(input_.get());
   std::vector<std::uint8_t> buffer(caps.input);
-  CKernelHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!done || buffer.empty()) return;
   for (;;) {
     OVERLAPPED ov{};

@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "hiddriver/device_backend.h"
-#include "hiddriver/handle_win32.h"
+#include "settings/unique_handle_win32.h"
 
 class CHidBackend : public CDeviceBackend {
  public:
@@ -38,7 +38,7 @@ class CHidBackend : public CDeviceBackend {
 
  private:
   enum class Want { Feature, Output, Input };
-  CKernelHandle OpenCollection(Want want, bool overlapped) const;
+  UniqueHandle OpenCollection(Want want, bool overlapped) const;
   void ReadLoop();
   void StopReader();
 
@@ -47,10 +47,10 @@ class CHidBackend : public CDeviceBackend {
   std::atomic<unsigned> reportMessage_{0}, changeMessage_{0};
 
   std::mutex lock_;  // the handles below, between window and transfer threads
-  CKernelHandle feature_;
-  CKernelHandle output_;
-  CKernelHandle input_;
-  CKernelHandle stopRead_;
+  UniqueHandle feature_;
+  UniqueHandle output_;
+  UniqueHandle input_;
+  UniqueHandle stopRead_;
   std::thread reader_;
 
   std::thread notifier_;

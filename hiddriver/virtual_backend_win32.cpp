@@ -35,7 +35,7 @@ int CVirtualBackend::Send(unsigned kind, const void* bytes, int length) {
 int CVirtualBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned changeMessage) {
   std::lock_guard lock(linkLock_);
   if (!link_)
-    link_ = CKernelHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+    link_ = UniqueHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                              sizeof(vlink::LinkRecord),
                                              names::kVirtualLinkMapping));
   if (!link_) return 0;

@@ -1,5 +1,6 @@
-// Owning wrapper of a kernel handle (mutex, mapping, event, thread, timer):
-// closed exactly once, movable, not copyable.
+// Owning wrapper of a kernel handle (file, mutex, mapping, event, thread,
+// timer): closed exactly once, movable, not copyable. A failed CreateFile's
+// INVALID_HANDLE_VALUE is held as no handle.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 class UniqueHandle {
  public:
   UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE h) : h_(h) {}
+  explicit UniqueHandle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
   ~UniqueHandle() { Reset(); }
   UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   UniqueHandle& operator=(UniqueHandle&& o) noexcept {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "hiddriver/handle_win32.h"
+#include "settings/unique_handle_win32.h"
 #include "hiddriver/virtual_link.h"
 #include "settings/system_names.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // Read fresh on every post: Monitor may have started, restarted or ended.
 std::optional<vlink::LinkRecord> ReadLink() {
-  CKernelHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, names::kVirtualLinkMapping));
+  UniqueHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, names::kVirtualLinkMapping));
   if (!mapping) return std::nullopt;
   const void* view = MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(vlink::LinkRecord));
   if (view == nullptr) return std::nullopt;
