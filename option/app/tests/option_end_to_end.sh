@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# Option end to end, as a user meets it: Option.exe, Monitor.exe and the
+# virtual mouse as real processes in an installation folder of their own,
+# driven by real pointer and key events from the X server (xdotool) at the
+# skin's coordinates (the main dialog sits at the screen origin). The helper
+# program checks what needs Win32 (controls enabled, a keyboard hook, a
+# stand-in Monitor, profile files). Argument: the helper program.
+# OSPREY_E2E_SHOTS=DIR keeps a screenshot of the screen at a failure.
+set -euo pipefail
+helper=$1
+bin=$(cd "$(dirname "$helper")" && pwd)
+command -v xdotool >/dev/null || { echo "xdotool missing"; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY"; exit 1; }
+
+folder=$bin/option_e2e
+win() { local p=${1//\//\\}; echo "Z:$p"; }
+wfolder=$(win "$folder")
+
+pids=()
+cleanup() {
+  for title in "Arena game" "Osprey Arena" "Option e2e key watch"; do
+    wine "$helper" close "$title" >/dev/null 2>&1 || true
+  done
+  wine "$helper" monitor-exit >/dev/null 2>&1 || true
+  wine "$helper" close "Osprey Arena Monitor" >/dev/null 2>&1 || true
+  wine "$bin/vmctl.exe" quit >/dev/null 2>&1 || true
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill "$pid" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*"
+  if [ -n "${OSPREY_E2E_SHOTS:-}" ]; then
+    mkdir -p "$OSPREY_E2E_SHOTS"
+    import -window root "$OSPREY_E2E_SHOTS/option_e2e_failure.png" 2>/dev/null || true
+  fi
+  exit 1
+}
+step() { echo "== $*"; }
+
+# until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds.
+until_ok() {
+  local limit=$1; shift
+  local end=$((SECONDS + limit))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+window_of() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_of "$1")" ]; }
+file_has() { [ -f "$1" ] && grep -q -- "$2" "$1"; }
+
+# Starts a Windows program in the background; its pid goes into pids.
+start() { wine "$@" >/dev/null 2>&1 </dev/null & pids+=($!); }
+# Runs the helper and waits until it is in place (it writes OUT.ready).
+start_helper() {
+  local out=${*: -1}
+  rm -f "$out" "$out.ready"
+  start "$helper" "$@"
+  until_ok 30 test -f "$out.ready" || fail "helper $1 did not start"
+}
+
+# Pointer clicks at screen positions (the main dialog is at the origin).
+click() {
+  xdotool mousemove --sync "$1" "$2"
+  sleep 0.15
+  xdotool click 1
+  sleep 0.15
+}
+# The middle of a key of a skin's BUTTONPOS section (name,x,y,width,height): "x y".
+centre() {
+  local value
+  value=$(tr -d '\r' <"$bin/skins/$1" | sed -n "/^\[BUTTONPOS\]/,/^\[/p" | grep -m1 "^$2=" | cut -d= -f2)
+  echo "$value" | awk -F, '{ printf "%d %d\n", $2 + $4 / 2, $3 + $5 / 2 }'
+}
+# Clicks a control of a window: skin file, key, window title.
+click_key() {
+  local x y wx=0 wy=0
+  read -r x y < <(centre "$1" "$2")
+  if [ -n "${3:-}" ]; then
+    local w; w=$(window_of "$3"); [ -n "$w" ] || fail "no window '$3'"
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    wx=$X; wy=$Y
+    xdotool windowfocus --sync "$w" 2>/dev/null || true
+  fi
+  click $((wx + x)) $((wy + y))
+}
+main_key() { click_key skin_main.ini "$1"; }
+focus_main() {
+  local w; w=$(window_of "Osprey Arena")
+  xdotool mousemove --sync 700 20
+  xdotool windowfocus --sync "$w" 2>/dev/null || true
+  sleep 0.2
+}
+
+dump() {
+  rm -f "$folder/state.txt"
+  wine "$bin/vmctl.exe" dump "$wfolder\\state.txt" >/dev/null 2>&1 </dev/null || return 1
+  tr -d '\r' <"$folder/state.txt"
+}
+# The dump lines of one profile (1-5) of the mouse.
+mouse_profile() { dump | awk -v p="$1" '/^profile /{on = ($2 == p)} on'; }
+mouse_active() { dump | sed -n 's/^active-profile //p'; }
+mouse_button_is() { mouse_profile "$1" | grep -q "^  button $2 $3\$"; }
+active_is() { [ "$(mouse_active)" = "$1" ]; }
+wait_idle() { wine "$bin/vmctl.exe" wait-idle 600 60000 >/dev/null 2>&1 </dev/null; }
+
+# A profile file's fields as the helper reads them.
+profile_file() {
+  rm -f "$folder/profile.txt"
+  wine "$helper" profile "$wfolder\\config\\Default$1.gmp" "$wfolder\\profile.txt" >/dev/null 2>&1 </dev/null ||
+    fail "profile file $1 unreadable"
+  tr -d '\r' <"$folder/profile.txt"
+}
+config_value() { tr -d '\r' <"$folder/config.ini" | sed -n "s/^$1=//p" | head -n1; }
+
+# Apply (or OK) pressed while a helper watches OK and Apply: disabled from
+# the press until Monitor answers, and every report of the transfer in before
+# they come back.
+apply_and_watch() {
+  start_helper applywatch "$(win "$bin")\\" "$wfolder\\reports.log" "$folder/applywatch.txt"
+  "$@"
+  until_ok 60 file_has "$folder/applywatch.txt" "enabled\|never" || fail "apply watch did not end"
+  local disabled enabled
+  disabled=$(sed -n 's/^disabled //p' "$folder/applywatch.txt" | tr -d '\r')
+  enabled=$(sed -n 's/^enabled //p' "$folder/applywatch.txt" | tr -d '\r')
+  [ -n "$enabled" ] || fail "OK and Apply: $(cat "$folder/applywatch.txt")"
+  wait_idle
+  local final; final=$(stat -c %s "$folder/reports.log")
+  echo "reports log: $disabled bytes at the press, $enabled when OK and Apply came back, $final at rest"
+  [ "$enabled" -gt "$disabled" ] || fail "no reports reached the mouse while OK and Apply were disabled"
+  [ "$enabled" -eq "$final" ] || fail "OK and Apply came back before the transfer ended"
+}
+
+# Opens the function menu of a main-dialog button control and picks the
+# entry at a position of its top level with the keyboard.
+pick_function() {
+  main_key "$1"
+  sleep 0.5
+  for _ in $(seq "$2"); do xdotool key Down; sleep 0.05; done
+  xdotool key Return
+  sleep 0.3
+}
+# Types into the file dialog that comes up: a whole path, then Enter.
+file_dialog() {
+  local w=""
+  for _ in $(seq 100); do
+    w=$(xdotool search --name "^(Save As|Save as|Open)\$" 2>/dev/null | head -n1)
+    [ -n "$w" ] && break
+    sleep 0.1
+  done
+  [ -n "$w" ] || fail "no file dialog"
+  xdotool windowfocus --sync "$w" 2>/dev/null || true
+  sleep 0.5
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  until_ok 10 bash -c "! xdotool search --name '^(Save As|Save as|Open)\$' >/dev/null 2>&1" ||
+    fail "the file dialog stayed open"
+}
+
+# ---------------------------------------------------------------------------
+step "installation folder $folder"
+rm -rf "$folder"
+mkdir -p "$folder/config"
+for f in Option.exe Monitor.exe hiddriver.dll lan.dll; do cp "$bin/$f" "$folder/"; done
+cp -r "$bin/skins" "$folder/skins"
+printf '[Backend]\r\nType=virtual\r\n' >"$folder/hiddriver.ini"
+for title in "Osprey Arena" "Osprey Arena Monitor" "Osprey Virtual Mouse"; do
+  has_window "$title" && fail "'$title' already runs"
+done
+
+step "the virtual mouse and Monitor"
+start "$bin/VirtualMouse.exe" --log "$wfolder\\reports.log"
+wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
+(cd "$folder" && start "$folder/Monitor.exe")
+until_ok 30 has_window "Osprey Arena Monitor" || fail "Monitor did not start"
+until_ok 30 test -s "$folder/reports.log" || fail "no first transfer"
+wait_idle
+active_is 1 || fail "the mouse's active profile is $(mouse_active), expected 1"
+
+step "a keyboard hook that no key may reach while the shortcut dialog is open"
+start_helper keywatch "$folder/keys.txt"
+watched() { tr -d '\r\n' <"$folder/keys.txt"; }
+
+step "Option"
+(cd "$folder" && start "$folder/Option.exe")
+option_pid=${pids[-1]}
+until_ok 30 has_window "Osprey Arena" || fail "Option did not open"
+sleep 1
+
+step "a second Option ends without a window"
+timeout 30 wine "$folder/Option.exe" >/dev/null 2>&1 </dev/null || fail "the second Option did not end"
+[ "$(xdotool search --name '^Osprey Arena$' | wc -l)" = 1 ] || fail "two Option windows"
+
+step "profile 3, button 8 gets Ctrl+K through the shortcut dialog"
+focus_main
+xdotool key shift
+until_ok 10 test "$(watched)" -ge 1 || fail "the watching hook sees no keys"
+main_key 7
+pick_function 27 10
+until_ok 10 has_window "Z.ORIN Shortcut Dialog" || fail "no shortcut dialog"
+before=$(watched)
+sd=$(window_of "Z.ORIN Shortcut Dialog")
+xdotool windowfocus --sync "$sd" 2>/dev/null || true
+sleep 0.3
+xdotool key k
+sleep 0.3
+click_key skin_shortcut.ini 7 "Z.ORIN Shortcut Dialog"   # Ctrl
+sleep 0.3
+[ "$(watched)" = "$before" ] || fail "keys reached another program while the dialog was open"
+click_key skin_shortcut.ini 2 "Z.ORIN Shortcut Dialog"   # OK
+until_ok 10 bash -c "! xdotool search --name '^Z.ORIN Shortcut Dialog\$' >/dev/null" || fail "dialog stayed open"
+
+step "Apply: OK and Apply wait for Monitor"
+apply_and_watch main_key 14
+[ "$(config_value CurrentProfile)" = 2 ] || fail "config.ini CurrentProfile $(config_value CurrentProfile)"
+profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file: $(profile_file 2 | grep '^button 8 ')"
+mouse_button_is 3 8 "key 02 0e 00" || fail "mouse: $(mouse_profile 3 | grep ' button 8 ')"
+active_is 3 || fail "the mouse's active profile is $(mouse_active), expected 3"
+
+echo "option end to end: ok"
