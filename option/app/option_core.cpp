@@ -120,7 +120,7 @@ void OptionCore::ImportProfile(const std::string& chosen) {
 
 void OptionCore::ExportProfile(const std::string& chosen) {
   if (chosen.empty()) return;
-  files_.DeleteFile(chosen);
+  files_.RemoveFile(chosen);
   files_.SaveProfile(CurrentProfile(), chosen);
 }
 

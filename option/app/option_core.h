@@ -59,7 +59,7 @@ class OptionFiles {
   virtual void SaveProfile(const Profile& profile, const std::string& path) = 0;
   // Replaces `target` by a copy of `source` (delete, copy, archive + hidden).
   virtual void ReplaceWithCopy(const std::string& source, const std::string& target) = 0;
-  virtual void DeleteFile(const std::string& path) = 0;
+  virtual void RemoveFile(const std::string& path) = 0;
   virtual bool CanRead(const std::string& path) = 0;
 };
 

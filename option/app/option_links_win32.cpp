@@ -73,6 +73,6 @@ void FolderFiles::ReplaceWithCopy(const std::string& source, const std::string& 
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
 }
 
-void FolderFiles::DeleteFile(const std::string& path) { DeleteFileA(path.c_str()); }
+void FolderFiles::RemoveFile(const std::string& path) { ::DeleteFileA(path.c_str()); }
 
 bool FolderFiles::CanRead(const std::string& path) { return ::FileExists(path) == 1; }

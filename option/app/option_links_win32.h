@@ -42,7 +42,7 @@ class FolderFiles final : public OptionFiles {
   bool LoadProfile(Profile& into, const std::string& path) override;
   void SaveProfile(const Profile& profile, const std::string& path) override;
   void ReplaceWithCopy(const std::string& source, const std::string& target) override;
-  void DeleteFile(const std::string& path) override;
+  void RemoveFile(const std::string& path) override;
   bool CanRead(const std::string& path) override;
 
  private:

@@ -57,7 +57,7 @@ struct World : OptionUi, OptionPartners, OptionFiles {
   void ReplaceWithCopy(const std::string& source, const std::string& target) override {
     log.push_back("copy " + source + " " + target);
   }
-  void DeleteFile(const std::string& path) override { log.push_back("delete " + path); }
+  void RemoveFile(const std::string& path) override { log.push_back("delete " + path); }
   bool CanRead(const std::string& path) override { return path.find("missing") == std::string::npos; }
 };
 

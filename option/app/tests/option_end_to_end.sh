@@ -24,9 +24,11 @@ cleanup() {
   wine "$helper" monitor-exit >/dev/null 2>&1 || true
   wine "$helper" close "Osprey Arena Monitor" >/dev/null 2>&1 || true
   wine "$bin/vmctl.exe" quit >/dev/null 2>&1 || true
+  # A program still up after that (a modal dialog open at a failure) is
+  # killed outright: Wine's handling of a polite signal can leave it half gone.
   for pid in "${pids[@]}"; do
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill "$pid" 2>/dev/null || true
+    kill -KILL "$pid" 2>/dev/null || true
   done
 }
 trap cleanup EXIT
@@ -222,5 +224,18 @@ apply_and_watch main_key 14
 profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file: $(profile_file 2 | grep '^button 8 ')"
 mouse_button_is 3 8 "key 02 0e 00" || fail "mouse: $(mouse_profile 3 | grep ' button 8 ')"
 active_is 3 || fail "the mouse's active profile is $(mouse_active), expected 3"
+
+
+step "export profile 3, change button 8, apply, import the export: back, and applied"
+main_key 3
+file_dialog "$wfolder\\exported.gmp"
+until_ok 10 test -f "$folder/exported.gmp" || fail "nothing exported"
+pick_function 27 7                      # right click
+apply_and_watch main_key 14
+mouse_button_is 3 8 "mouse 00 f1 00" || fail "mouse after the change: $(mouse_profile 3 | grep ' button 8 ')"
+import_exported() { main_key 2; file_dialog "$wfolder\\exported.gmp"; }
+apply_and_watch import_exported
+profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file after import: $(profile_file 2 | grep '^button 8 ')"
+mouse_button_is 3 8 "key 02 0e 00" || fail "mouse after the import: $(mouse_profile 3 | grep ' button 8 ')"
 
 echo "option end to end: ok"
