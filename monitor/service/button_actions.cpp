@@ -18,17 +18,27 @@ int ButtonActions::Player() const {
 }
 
 void ButtonActions::OnButton(int button, bool pressed) {
+  if (!pressed && ReleasePressedKey(button)) return;
   const MacroKeyInfo* info = Button(button);
   if (!info) return;
   if (info->function == kFunctionKey) {
     if (pressed) {
       keys_.Press(info->data[0], info->data[1]);
+      pressed_[button - 1] = {true, info->data[0], info->data[1]};
     } else {
       keys_.Release(info->data[0], info->data[1]);
     }
   } else if (info->function == kFunctionMacro && pressed) {
     if (macros_.Stage(*info) && !launcher_.PlayMacro()) macros_.CancelStaged();
   }
+}
+
+bool ButtonActions::ReleasePressedKey(int button) {
+  if (button < 1 || button > kButtonCount || !pressed_[button - 1].down) return false;
+  PressedKey& key = pressed_[button - 1];
+  key.down = false;
+  keys_.Release(key.usage, key.modifiers);
+  return true;
 }
 
 void ButtonActions::OnRunProgram(int button) {

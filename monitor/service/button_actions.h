@@ -2,6 +2,7 @@
 // window receives to the key, macro and media actions.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "monitor/service/host_actions.h"
@@ -35,10 +36,21 @@ class ButtonActions final : public HostActions {
   // The record of button 1..16 in the current profile, or nullptr.
   const MacroKeyInfo* Button(int button) const;
   int Player() const;
+  // Lets go of the combination that button 1..16 pressed; false if it
+  // pressed none.
+  bool ReleasePressedKey(int button);
 
   const ProfileSet& set_;
   KeyActions& keys_;
   MacroPlayer& macros_;
   MediaPlayers& media_;
   ActionLauncher& launcher_;
+  // The combination each button pressed: its release lets go of exactly
+  // that, even when the profile or the button's function changed meanwhile
+  // (the mouse's own profile button pressed while a key is held).
+  struct PressedKey {
+    bool down = false;
+    uint8_t usage = 0, modifiers = 0;
+  };
+  std::array<PressedKey, kButtonCount> pressed_{};
 };

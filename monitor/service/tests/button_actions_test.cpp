@@ -83,6 +83,31 @@ TEST_F(ButtonActionsTest, KeyButtonsPressAndReleaseTheirCombinationFromTheCurren
   EXPECT_THAT(timers.stopped, ElementsAre(TIMER_KEY_REPEAT));
 }
 
+TEST_F(ButtonActionsTest, ReleaseLetsGoOfWhatThePressPressedWhateverChangedMeanwhile) {
+  Button(3).function = kFunctionKey;
+  Button(3).data[0] = 0x04;
+  Button(3).data[1] = kModAlt;
+  // The mouse switches to a profile where the button does nothing.
+  actions.OnButton(3, true);
+  set->CurrentProfile = 0;
+  actions.OnButton(3, false);
+  EXPECT_THAT(input.Names(), ElementsAre("down 12", "down 41", "up 41", "up 12"));
+  EXPECT_THAT(timers.stopped, ElementsAre(TIMER_KEY_REPEAT));
+
+  // An apply gives the button another combination while it is held.
+  input.events.clear();
+  set->CurrentProfile = 2;
+  actions.OnButton(3, true);
+  Button(3).data[0] = 0x05;
+  Button(3).data[1] = kModShift;
+  actions.OnButton(3, false);
+  EXPECT_THAT(input.Names(), ElementsAre("down 12", "down 41", "up 41", "up 12"));
+  // A release without a press is the button's own, as before.
+  input.events.clear();
+  actions.OnButton(3, false);
+  EXPECT_THAT(input.Names(), ElementsAre("up 42", "up 10"));
+}
+
 TEST_F(ButtonActionsTest, MacroButtonsAreStagedOnPressOnly) {
   Button(5).function = kFunctionMacro;
   Button(5).count = 1;
