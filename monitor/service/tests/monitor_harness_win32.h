@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,9 @@ class CMonitorHarness {
   // Monitor's shared block.
   bool ReadBlock(ProfileSet& set);
   bool WriteBlock(const ProfileSet& set);
+  // Changes Monitor's current profile the way Option would: edits it in the
+  // shared block under its mutex, then has Monitor copy the block in.
+  bool EditCurrentProfile(const std::function<void(Profile&)>& edit);
 
   static int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 30000);
   static bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
@@ -207,6 +212,28 @@ inline bool CMonitorHarness::WriteBlock(const ProfileSet& set) {
   const bool ok = WriteSharedBlock(set) == 1;
   CloseSharedBlock();
   return ok;
+}
+
+inline bool CMonitorHarness::EditCurrentProfile(const std::function<void(Profile&)>& edit) {
+  HWND monitor = MonitorWindow();
+  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names::kSharedBlockName);
+  HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, names::kSharedBlockMutex);
+  bool done = false;
+  void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet)) : nullptr;
+  if (monitor && view && mutex && WaitForSingleObject(mutex, 10000) == WAIT_OBJECT_0) {
+    auto set = std::make_unique<ProfileSet>();
+    std::memcpy(set.get(), view, sizeof *set);
+    if (set->CurrentProfile >= 0 && set->CurrentProfile < kProfileCount) {
+      edit(set->Profiles[set->CurrentProfile]);
+      std::memcpy(view, set.get(), sizeof *set);
+      done = true;
+    }
+    ReleaseMutex(mutex);
+  }
+  if (view) UnmapViewOfFile(view);
+  if (mapping) CloseHandle(mapping);
+  if (mutex) CloseHandle(mutex);
+  return done && SendMessageTimeoutA(monitor, MSG_COPY_BLOCK, 0, 0, SMTO_NORMAL, 10000, nullptr) != 0;
 }
 
 inline int CMonitorHarness::RunAndWait(const std::string& commandLine, DWORD timeoutMs) {

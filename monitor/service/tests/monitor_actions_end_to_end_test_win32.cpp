@@ -1,0 +1,346 @@
+// Monitor's desktop actions as the user meets them: the virtual mouse reports
+// a button, the running Monitor.exe acts on the desktop, and this process
+// watches with a keyboard hook, stand-in players and the real notice window.
+// One Monitor and one virtual mouse serve the whole suite.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "key_hook_recorder_win32.h"
+#include "monitor_harness_win32.h"
+#include "player_stand_ins_win32.h"
+#include "settings/profile_files.h"
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+namespace {
+
+constexpr unsigned kButtonPressed = 0x4000, kButtonEvent = 0x5000, kRunProgram = 0x000A,
+                   kMultimedia = 0xF000, kProfileSwitch = 0x0800, kLevelChange = 0x0700;
+constexpr unsigned kReleased = 0x100;
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class MonitorActionsEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    h_ = std::make_unique<CMonitorHarness>();
+    if (!h_->Ready()) return;
+    // A stray Monitor of an earlier failed run would own the block.
+    if (HWND stray = h_->MonitorWindow()) PostMessageA(stray, WM_COMMAND, CMD_EXIT_MONITOR, 0);
+    if (!CMonitorHarness::WaitFor([] { return h_->MonitorWindow() == nullptr; }, 20000)) return;
+    // The real notice window instead of the logging stand-in.
+    if (!CopyFileA((harness::BinFolder() + names::kOverlayProgram).c_str(),
+                   (h_->Folder() + names::kOverlayProgram).c_str(), FALSE))
+      return;
+    OverlaySetting notices;
+    SetDefaultOverlaySetting(notices);
+    notices.Switches[2] = 1;  // profile notices
+    notices.Switches[3] = 1;  // macro notices
+    if (WriteOverlaySetting(h_->Folder(), notices) != 1) return;
+    if (!h_->StartMouse(true) || !h_->StartMonitor()) return;
+    if (!CMonitorHarness::WaitFor([] { return h_->MonitorWindow() != nullptr; }, 20000)) return;
+    if (h_->Vmctl("wait-idle 700 30000") != 0) return;
+    recorder_ = std::make_unique<CKeyHookRecorder>();
+    ready_ = recorder_->Ready() &&
+             CMonitorHarness::WaitFor(
+                 [] { return FindWindowA(nullptr, names::kOverlayTitle) != nullptr; }, 20000);
+  }
+  static void TearDownTestSuite() {
+    recorder_.reset();
+    h_.reset();
+    ready_ = false;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(ready_) << "Monitor, the virtual mouse, the notice window or the keyboard hook "
+                           "did not come up";
+    recorder_->Clear();
+  }
+
+  // The mouse reports an event; this thread keeps serving its windows meanwhile.
+  static void Event(unsigned type, unsigned value) {
+    ASSERT_EQ(stand_in::RunServing("\"" + harness::BinFolder() + "vmctl.exe\" event " +
+                                   std::to_string(type) + " " + std::to_string(value)),
+              0);
+  }
+  static void SetButton(int button, const MacroKeyInfo& info) {
+    ASSERT_TRUE(h_->EditCurrentProfile([&](Profile& p) {
+      p.MacroKeyInfo[button - 1] = info;
+      p.MacroKeyInfo[button - 1].button = static_cast<uint8_t>(button - 1);
+    }));
+  }
+  static std::vector<SeenKey> Seen() { return recorder_->Seen(); }
+  static std::vector<std::string> Keys() { return recorder_->Keys(); }
+
+  static inline std::unique_ptr<CMonitorHarness> h_;
+  static inline std::unique_ptr<CKeyHookRecorder> recorder_;
+  static inline bool ready_ = false;
+};
+
+MacroKeyInfo KeyCombination(uint8_t usage, uint8_t modifiers) {
+  MacroKeyInfo k{};
+  k.function = kFunctionKey;
+  k.count = 1;
+  k.data[0] = usage;
+  k.data[1] = modifiers;
+  return k;
+}
+
+TEST_F(MonitorActionsEndToEnd, HeldKeyCombinationPressesRepeatsAndReleasesInOrder) {
+  constexpr int kButton = 4;
+  SetButton(kButton, KeyCombination(0x04 /* A */, kModCtrl));
+  Event(kButtonPressed, kButton);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Seen().size() >= 2; }, 5000));
+  // Released after the repeats at about 1.0, 1.1, 1.2 and 1.3 s.
+  const double pressed = Seen()[1].ms;
+  while (recorder_->Now() < pressed + 1350) Sleep(5);
+  Event(kButtonEvent, kReleased + kButton);
+  ASSERT_TRUE(recorder_->WaitForKeys(4, 400, 5000));
+  const std::vector<SeenKey> seen = Seen();
+  const std::vector<std::string> keys = Keys();
+  // Ctrl and A down, then A repeated, then A and Ctrl up.
+  ASSERT_GE(keys.size(), 12u) << ::testing::PrintToString(keys);
+  std::vector<std::string> expected = {"down 11", "down 41"};
+  const size_t repeats = (keys.size() - 4) / 2;
+  for (size_t i = 0; i < repeats; ++i) {
+    expected.push_back("up 41");
+    expected.push_back("down 41");
+  }
+  expected.insert(expected.end(), {"up 41", "up 11"});
+  ASSERT_THAT(keys, ElementsAreArray(expected));
+  // The first repeat after a second, the next ones every 100 ms; a busy
+  // machine only makes timers late.
+  EXPECT_GE(seen[3].ms - seen[1].ms, 990);
+  EXPECT_LT(seen[3].ms - seen[1].ms, 1150);
+  const double last = seen[keys.size() - 3].ms;
+  const double period = (last - seen[3].ms) / static_cast<double>(repeats - 1);
+  EXPECT_GE(period, 95);
+  EXPECT_LT(period, 150);
+  // Nothing repeats after the release.
+  Sleep(300);
+  EXPECT_EQ(Seen().size(), keys.size());
+}
+
+TEST_F(MonitorActionsEndToEnd, AKeyHeldAcrossAProfileSwitchComesUpAtTheRelease) {
+  constexpr int kButton = 6;
+  auto set = std::make_unique<ProfileSet>();
+  ASSERT_TRUE(h_->ReadBlock(*set));
+  const int first = set->CurrentProfile, second = (first + 1) % kProfileCount;
+  auto switchTo = [&](int profile) {
+    Event(kProfileSwitch, profile + 1);
+    ASSERT_TRUE(CMonitorHarness::WaitFor(
+        [&] { return h_->ReadBlock(*set) && set->CurrentProfile == profile; }, 5000));
+  };
+  // The button does nothing in the second profile.
+  switchTo(second);
+  SetButton(kButton, MacroKeyInfo{});
+  switchTo(first);
+  SetButton(kButton, KeyCombination(0x04 /* A */, kModCtrl));
+
+  Event(kButtonPressed, kButton);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Seen().size() >= 2; }, 5000));
+  switchTo(second);  // the mouse's own profile button, pressed meanwhile
+  Event(kButtonEvent, kReleased + kButton);
+  ASSERT_TRUE(recorder_->WaitForKeys(4, 300, 3000));
+  EXPECT_THAT(Keys(), ElementsAre("down 11", "down 41", "up 41", "up 11"));
+  // And nothing repeats after the release.
+  Sleep(1300);
+  EXPECT_EQ(Keys().size(), 4u) << ::testing::PrintToString(Keys());
+}
+
+TEST_F(MonitorActionsEndToEnd, MacroPlaysWithItsPausesAndASecondPressStopsItReleasingNewestFirst) {
+  constexpr int kButton = 2;
+  MacroKeyInfo macro{};
+  macro.function = kFunctionMacro;
+  macro.repeat = 1;
+  macro.count = 6;
+  std::strcpy(macro.macroName, "two held keys");
+  SetMacroEvent(macro, 0, {0x04, kEventPress, 30});     // A
+  SetMacroEvent(macro, 1, {0x04, kEventRelease, 20});
+  SetMacroEvent(macro, 2, {0x05, kEventPress, 40});     // B, held
+  SetMacroEvent(macro, 3, {0xE1, kEventPress, 3000});   // left Shift, held long
+  SetMacroEvent(macro, 4, {0xE1, kEventRelease, 1});
+  SetMacroEvent(macro, 5, {0x05, kEventRelease, 1});
+  SetButton(kButton, macro);
+
+  Event(kButtonPressed, kButton);
+  Event(kButtonEvent, kReleased + kButton);  // the release of a macro button does nothing
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Seen().size() >= 4; }, 5000));
+  // The macro notice names the macro.
+  EXPECT_EQ(h_->ConfigString("MacroOverlay", "MacroName"), "two held keys");
+  EXPECT_EQ(h_->ConfigInt("MacroOverlay", "Number", -1), kButton - 1);
+  // Shift is held past 500 ms, where the keyboard's own repeat is imitated.
+  const double shiftDown = Seen()[3].ms;
+  while (recorder_->Now() < shiftDown + 800) Sleep(5);
+  Event(kButtonPressed, kButton);  // stop
+  ASSERT_TRUE(recorder_->WaitForKeys(6, 400, 5000));
+  const std::vector<SeenKey> seen = Seen();
+  const std::vector<std::string> keys = Keys();
+  ASSERT_THAT(std::vector<std::string>(keys.begin(), keys.begin() + 4),
+              ElementsAre("down 41", "up 41", "down 42", "down 10"));
+  // The pauses are kept, and not stretched much (exact timing is the
+  // benchmark's business).
+  EXPECT_GE(seen[1].ms - seen[0].ms, 29);
+  EXPECT_LT(seen[1].ms - seen[0].ms, 150);
+  EXPECT_GE(seen[2].ms - seen[1].ms, 19);
+  EXPECT_LT(seen[2].ms - seen[1].ms, 140);
+  EXPECT_GE(seen[3].ms - seen[2].ms, 39);
+  EXPECT_LT(seen[3].ms - seen[2].ms, 160);
+  // After 500 ms the held Shift repeats (up and down) until the stop...
+  ASSERT_GE(keys.size(), 8u) << ::testing::PrintToString(keys);
+  EXPECT_GE(seen[4].ms - seen[3].ms, 495);
+  for (size_t i = 4; i + 2 < keys.size(); i += 2) {
+    EXPECT_EQ(keys[i], "up 10") << i;
+    EXPECT_EQ(keys[i + 1], "down 10") << i;
+  }
+  // ...which releases what the macro still holds, newest first, 50 ms apart.
+  EXPECT_THAT(std::vector<std::string>(keys.end() - 2, keys.end()), ElementsAre("up 10", "up 42"));
+  EXPECT_GE(seen.back().ms - seen[seen.size() - 2].ms, 45);
+  EXPECT_LT(seen.back().ms - seen[3].ms, 2500);  // well before the pause would have ended
+
+  // A further press plays it from the beginning.
+  recorder_->Clear();
+  ASSERT_TRUE(h_->EditCurrentProfile([](Profile& p) { p.MacroKeyInfo[kButton - 1].count = 2; }));
+  Event(kButtonPressed, kButton);
+  ASSERT_TRUE(recorder_->WaitForKeys(2, 300, 5000));
+  EXPECT_THAT(Keys(), ElementsAre("down 41", "up 41"));
+}
+
+TEST_F(MonitorActionsEndToEnd, VolumeKeyRepeatsWhileHeldAndStopsAtTheRelease) {
+  Event(kMultimedia, 0x26);  // volume up pressed
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Seen().size() >= 2; }, 5000));
+  const double pressed = Seen()[0].ms;
+  while (recorder_->Now() < pressed + 750) Sleep(5);
+  Event(kMultimedia, kReleased + 0x26);
+  Sleep(700);
+  const std::vector<SeenKey> seen = Seen();
+  const std::vector<std::string> keys = Keys();
+  // Once at the press, then every 300 ms while held.
+  ASSERT_GE(keys.size(), 6u) << ::testing::PrintToString(keys);
+  ASSERT_EQ(keys.size() % 2, 0u) << ::testing::PrintToString(keys);
+  for (size_t i = 0; i < keys.size(); i += 2) {
+    EXPECT_EQ(keys[i], "down af");
+    EXPECT_EQ(keys[i + 1], "up af");
+  }
+  EXPECT_GE(seen[2].ms - seen[0].ms, 290);
+  EXPECT_LT(seen[2].ms - seen[0].ms, 450);
+  EXPECT_LE(keys.size(), 8u);  // and no longer than the button was held
+
+  // Volume down the same way; mute once.
+  recorder_->Clear();
+  Event(kMultimedia, 0x27);
+  Event(kMultimedia, kReleased + 0x27);
+  Event(kMultimedia, 0x25);
+  Event(kMultimedia, kReleased + 0x25);
+  ASSERT_TRUE(recorder_->WaitForKeys(4, 400, 5000));
+  EXPECT_THAT(Keys(), ElementsAre("down ae", "up ae", "down ad", "up ad"));
+}
+
+TEST_F(MonitorActionsEndToEnd, ProgramButtonStartsItsProgram) {
+  constexpr int kButton = 16;
+  const std::string program = h_->Folder() + "launched_program.exe";
+  ASSERT_TRUE(CopyFileA((harness::BinFolder() + "desktop_actions_helper_win32.exe").c_str(),
+                        program.c_str(), FALSE));
+  DeleteFileA((program + ".ran").c_str());
+  MacroKeyInfo info{};
+  info.function = kFunctionProgram;
+  std::snprintf(info.program, sizeof info.program, "%s", program.c_str());
+  SetButton(kButton, info);
+  Event(kRunProgram, kReleased + kButton);  // a release starts nothing
+  Event(kRunProgram, kButton);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return FileExists(program + ".ran"); }, 10000));
+
+  // Once the button does something else, the program event does nothing.
+  DeleteFileA((program + ".ran").c_str());
+  SetButton(kButton, KeyCombination(0x04, kModPlainKey));
+  Event(kRunProgram, kButton);
+  Sleep(1000);
+  EXPECT_FALSE(FileExists(program + ".ran"));
+}
+
+TEST_F(MonitorActionsEndToEnd, MediaCommandsReachTheStandInPlayers) {
+  stand_in::Players players;
+  stand_in::ReceivedLog().clear();
+  // The player changes once the previous one has what it was sent: a change
+  // sent to Monitor would overtake the mouse's events still in its queue.
+  auto player = [](int option, size_t receivedBefore) {
+    ASSERT_TRUE(stand_in::PumpUntil(
+        [&] { return stand_in::ReceivedLog().size() >= receivedBefore; }, 5000));
+    ASSERT_TRUE(h_->EditCurrentProfile([&](Profile& p) { p.MediaOption = option; }));
+  };
+  player(1, 0);  // iTunes: keystrokes to its window
+  Event(kMultimedia, 0x21);
+  Event(kMultimedia, kReleased + 0x21);  // releases do nothing
+  Event(kMultimedia, 0x24);
+  player(2, 6);  // RealPlayer: its menu commands
+  Event(kMultimedia, 0x22);
+  player(3, 7);  // Winamp: its menu commands, play and pause by turns
+  Event(kMultimedia, 0x23);
+  Event(kMultimedia, 0x23);
+  EXPECT_TRUE(stand_in::PumpUntil([] { return stand_in::ReceivedLog().size() >= 9; }, 5000));
+  stand_in::Pump(300);
+  EXPECT_THAT(stand_in::ReceivedLog(),
+              ElementsAre(Received{players.itunes, WM_KEYDOWN, 0x11, 0x001D0001},
+                          Received{players.itunes, WM_KEYDOWN, 0x27, 0x014D0001},
+                          Received{players.itunes, WM_KEYUP, 0x27, static_cast<LPARAM>(0xC14D0001u)},
+                          Received{players.itunes, WM_KEYUP, 0x11, static_cast<LPARAM>(0xC01D0001u)},
+                          Received{players.itunes, WM_KEYDOWN, 0x20, 0x00390001},
+                          Received{players.itunes, WM_KEYUP, 0x20, static_cast<LPARAM>(0xC0390001u)},
+                          Received{players.real, WM_COMMAND, 65740, 0},
+                          Received{players.winamp, WM_COMMAND, 40045, 0},
+                          Received{players.winamp, WM_COMMAND, 40046, 0}));
+}
+
+TEST_F(MonitorActionsEndToEnd, PlayersAreBroughtForwardOrStartedFromTheRegistry) {
+  // A running Windows Media Player only comes forward.
+  HWND wmp = stand_in::MakeWindow("WMPlayerApp", "Windows Media Player");
+  ShowWindow(wmp, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(h_->EditCurrentProfile([](Profile& p) { p.MediaOption = 0; }));
+  Event(kMultimedia, 0x20);
+  EXPECT_TRUE(stand_in::PumpUntil([&] { return GetForegroundWindow() == wmp; }, 3000));
+  DestroyWindow(wmp);
+
+  const std::string winamp = h_->Folder() + "winamp_standin.exe";
+  ASSERT_TRUE(CopyFileA((harness::BinFolder() + "desktop_actions_helper_win32.exe").c_str(),
+                        winamp.c_str(), FALSE));
+  DeleteFileA((winamp + ".ran").c_str());
+  ASSERT_TRUE(stand_in::RegisterWinamp(winamp));
+  ASSERT_TRUE(h_->EditCurrentProfile([](Profile& p) { p.MediaOption = 3; }));
+  Event(kMultimedia, 0x20);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return FileExists(winamp + ".ran"); }, 10000));
+  stand_in::UnregisterWinamp();
+}
+
+// The notice window, shown for a moment near the bottom of the screen.
+bool OverlayShown(RECT& where) {
+  HWND overlay = FindWindowA(nullptr, names::kOverlayTitle);
+  return overlay && IsWindowVisible(overlay) && GetWindowRect(overlay, &where);
+}
+
+TEST_F(MonitorActionsEndToEnd, NoticesReachTheNoticeWindowAndShowForAMoment) {
+  RECT where{};
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return !OverlayShown(where); }, 5000));
+  Event(kProfileSwitch, 3);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return OverlayShown(where); }, 3000));
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  EXPECT_NEAR((where.left + where.right) / 2, screenWidth / 2, 2);
+  EXPECT_GT(where.top, GetSystemMetrics(SM_CYSCREEN) / 2);
+  // Gone again after a moment.
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return !OverlayShown(where); }, 4000));
+
+  Event(kLevelChange, 2);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return OverlayShown(where); }, 3000));
+  EXPECT_EQ(h_->ConfigString("OverlayData", "Message").rfind("CPI: ", 0), 0u);
+}
+
+}  // namespace
