@@ -1,9 +1,11 @@
 // Monitor.exe as a real process against the virtual mouse, with stand-ins
 // for Option, the notice window and the applets.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -20,12 +22,73 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+// Asks the tray whether Monitor's icon is there: changing nothing in an icon
+// that does not exist fails.
+bool TrayIconShown(HWND monitor) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = monitor;
+  data.uID = kTrayIconId;
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// Whether the last command 0x01 in the mouse's report log is followed directly
+// by command 0x02, as in a change transfer with nothing changed.
+bool ChangeTransferLogged(const std::string& log) {
+  const size_t open = log.rfind(" feature 01 ");
+  if (open == std::string::npos) return false;
+  const size_t next = log.find('\n', open);
+  if (next == std::string::npos) return false;
+  const size_t end = log.find('\n', next + 1);
+  return log.substr(next + 1, end - next - 1).find(" feature 02 ") != std::string::npos;
+}
+
 std::string Line(unsigned message, unsigned long long wParam, long long lParam) {
   return std::to_string(message) + " " + std::to_string(wParam) + " " + std::to_string(lParam) + "\n";
 }
 
+// Without a window manager Wine takes two seconds to hide its tray window
+// when the last icon goes, and Monitor removes its icon on every unplug: an
+// icon of the tests' own keeps the tray window up.
+class TrayKeeper {
+ public:
+  TrayKeeper()
+      : window_(CreateWindowExA(0, "STATIC", "tray keeper", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                nullptr, nullptr)) {
+    NOTIFYICONDATAA data = Data();
+    data.uFlags = NIF_ICON;
+    data.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    Shell_NotifyIconA(NIM_ADD, &data);
+  }
+  ~TrayKeeper() {
+    NOTIFYICONDATAA data = Data();
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    DestroyWindow(window_);
+  }
+  TrayKeeper(const TrayKeeper&) = delete;
+  TrayKeeper& operator=(const TrayKeeper&) = delete;
+
+ private:
+  NOTIFYICONDATAA Data() const {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = 1;
+    return data;
+  }
+  HWND window_;
+};
+
 class MonitorEndToEnd : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { tray_ = std::make_unique<TrayKeeper>(); }
+  static void TearDownTestSuite() { tray_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(h.Ready());
     // A stray Monitor of an earlier failed run would own the block.
@@ -49,7 +112,26 @@ class MonitorEndToEnd : public ::testing::Test {
     EXPECT_TRUE(h.ReadBlock(*set));
     return set;
   }
+  // The mouse a fresh virtual mouse becomes after a full transfer of set
+  // done by this test itself, stopping Monitor and the mouse first.
+  std::string MouseAfterOwnTransfer(const ProfileSet& set) {
+    EXPECT_TRUE(h.StopMonitor());
+    h.StopMouse();
+    EXPECT_TRUE(h.StartMouse(true));
+    HidLibrary link(h.Folder());
+    EXPECT_TRUE(link.IsBound());
+    link.Open_FeatureDevice();
+    EXPECT_TRUE(link.Open_ReportDevice());
+    ClockWait wait;
+    Transfer transfer(link, wait);
+    EXPECT_EQ(transfer.Run(TRANSFER_FULL, set), TransferResult::Completed);
+    std::string dump = h.Dump();
+    link.Close_FeatureDevice();
+    link.Close_ReportDevice();
+    return dump;
+  }
   CMonitorHarness h;
+  static inline std::unique_ptr<TrayKeeper> tray_;
 };
 
 TEST_F(MonitorEndToEnd, StartWithTheMousePluggedTransfersEverythingAfter200ms) {
@@ -71,21 +153,10 @@ TEST_F(MonitorEndToEnd, StartWithTheMousePluggedTransfersEverythingAfter200ms) {
   EXPECT_NE(FindWindowA(nullptr, names::kAppletGaugeTitle), nullptr);
   EXPECT_NE(FindWindowA(nullptr, names::kAppletPop3Title), nullptr);
 
+  EXPECT_TRUE(TrayIconShown(h.MonitorWindow()));
+
   // The same profiles sent by a transfer of our own give the same mouse.
-  auto set = Block();
-  ASSERT_TRUE(h.StopMonitor());
-  h.StopMouse();
-  ASSERT_TRUE(h.StartMouse(true));
-  HidLibrary link(h.Folder());
-  ASSERT_TRUE(link.IsBound());
-  link.Open_FeatureDevice();
-  ASSERT_TRUE(link.Open_ReportDevice());
-  ClockWait wait;
-  Transfer transfer(link, wait);
-  EXPECT_EQ(transfer.Run(TRANSFER_FULL, *set), TransferResult::Completed);
-  EXPECT_EQ(h.Dump(), afterMonitor);
-  link.Close_FeatureDevice();
-  link.Close_ReportDevice();
+  EXPECT_EQ(MouseAfterOwnTransfer(*Block()), afterMonitor);
 }
 
 TEST_F(MonitorEndToEnd, SecondMonitorExitsAndForwardsTheOpenRequest) {
@@ -106,6 +177,7 @@ TEST_F(MonitorEndToEnd, UnplugClosesOptionAndPlugTransfersAgain) {
   ASSERT_EQ(h.Vmctl("unplug"), 0);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "Device", -1) == 0; }, 5000));
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return Contains(h.StandInLog("option"), Line(WM_CLOSE, 0, 0)); }, 5000));
+  EXPECT_FALSE(TrayIconShown(h.MonitorWindow()));
 
   const size_t before = h.ReportLog().size();
   ASSERT_EQ(h.Vmctl("plug"), 0);
@@ -115,6 +187,7 @@ TEST_F(MonitorEndToEnd, UnplugClosesOptionAndPlugTransfersAgain) {
   EXPECT_GE(delay, 800u);
   EXPECT_LE(delay, 3000u);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "Device", -1) == 1; }, 3000));
+  EXPECT_TRUE(TrayIconShown(h.MonitorWindow()));
 }
 
 TEST_F(MonitorEndToEnd, MouseChangesReachConfigBlockAndPartners) {
@@ -144,12 +217,7 @@ TEST_F(MonitorEndToEnd, MouseChangesReachConfigBlockAndPartners) {
   auto set = Block();
   EXPECT_EQ(set->Profiles[2].Sensitivity_X, 5);
   EXPECT_EQ(set->Profiles[2].Sensitivity_Y, 10);
-  const std::string option = h.StandInLog("option");
-  size_t changed = 0;
-  for (size_t at = option.find(Line(MSG_DEVICE_CHANGED, 0, 0)); at != std::string::npos;
-       at = option.find(Line(MSG_DEVICE_CHANGED, 0, 0), at + 1))
-    ++changed;
-  EXPECT_EQ(changed, 4u);
+  EXPECT_EQ(Count(h.StandInLog("option"), Line(MSG_DEVICE_CHANGED, 0, 0)), 4u);
 }
 
 TEST_F(MonitorEndToEnd, ApplyRunsAChangeTransferAndAnswers1256) {
@@ -233,35 +301,60 @@ TEST_F(MonitorEndToEnd, SurvivesPlugCyclesAndAnEventStorm) {
     ASSERT_EQ(h.Vmctl("plug"), 0);
     Sleep(i % 7 * 150);  // unplug at different points of the transfer
   }
+  // Every arrival holds the window for a second before its transfer starts,
+  // so the cycles are still queued. An apply posted now runs after them: its
+  // change transfer is the only one that goes from command 0x01 straight to
+  // 0x02. (Option can't wait for the answer: each queued unplug closes it.)
+  PostMessageA(h.MonitorWindow(), MSG_APPLY, 0, 0);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return ChangeTransferLogged(h.ReportLog()); }, 180000))
+      << h.ReportLog();
+  ASSERT_NE(h.StartStandIn("Option.exe"), nullptr);
+  ASSERT_TRUE(CMonitorHarness::WaitFor(
+      [] { return FindWindowA(nullptr, names::kOptionTitle) != nullptr; }, 20000));
+  auto answers = [&] { return Count(h.StandInLog("option"), Line(MSG_APPLY_DONE, 0, 0)); };
   std::mt19937 random(1234);
   // The types whose handling changes settings, plus noise; not the host
   // actions (they type and start programs on the desktop).
   const unsigned types[] = {0x01F2, 0x0800, 0x08FF, 0x0700, 0x07FF, 0xC000, 0xE000, 0x1000};
   HWND monitor = h.MonitorWindow();
-  for (int i = 0; i < 100000; ++i) {
-    const unsigned type = (i % 4 == 3) ? (random() & 0xFFFF) : types[random() % 8];
-    if (type == 0x7F00 || type == 0x00A0 || type == 0x4000 || type == 0x5000 || type == 0x000A ||
-        type == 0xF000)
-      continue;
-    PostMessageA(monitor, MSG_DEVICE_EVENT, type, random() & 0xFFFF);
-    if (i % 1000 == 0) SendMessageTimeoutA(monitor, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
+  const ULONGLONG stormStart = GetTickCount64();
+  for (int batch = 0; batch < 20; ++batch) {
+    for (int i = 0; i < 5000; ++i) {
+      const unsigned type = (i % 4 == 3) ? (random() & 0xFFFF) : types[random() % 8];
+      if (type == 0x7F00 || type == 0x00A0 || type == 0x4000 || type == 0x5000 ||
+          type == 0x000A || type == 0xF000)
+        continue;
+      PostMessageA(monitor, MSG_DEVICE_EVENT, type, random() & 0xFFFF);
+    }
+    // An apply closes each batch: its answer shows that Monitor has worked
+    // through the batch (a sent message would overtake the posted ones).
+    const size_t before = answers();
+    PostMessageA(monitor, MSG_APPLY, 0, 0);
+    ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return answers() > before; }, 60000))
+        << "batch " << batch;
   }
-  DWORD_PTR result = 0;
-  ASSERT_NE(SendMessageTimeoutA(monitor, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result), 0);
+  std::printf("storm of 100 000 events handled in %.1f s\n", (GetTickCount64() - stormStart) / 1000.0);
   auto set = Block();
-  ASSERT_GE(set->CurrentProfile, 0);
-  ASSERT_LT(set->CurrentProfile, kProfileCount);
   for (const Profile& p : set->Profiles) {
     EXPECT_TRUE(p.PollingRate >= 0 && p.PollingRate <= 3);
     EXPECT_TRUE(p.CpiStep >= 0 && p.CpiStep < kLevelCount);
     EXPECT_TRUE(p.Sensitivity_X >= 1 && p.Sensitivity_X <= 20);
     EXPECT_TRUE(p.Sensitivity_Y >= 1 && p.Sensitivity_Y <= 20);
   }
-  // After the last arrival the mouse takes a full transfer again.
+  // After the last arrival the mouse holds the full, current settings.
   ASSERT_EQ(h.Vmctl("unplug"), 0);
-  const size_t before = h.ReportLog().size();
+  const std::string logBefore = h.ReportLog();
   ASSERT_EQ(h.Vmctl("plug"), 0);
-  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return h.ReportLog().size() > before; }, 10000));
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.ReportLog() != logBefore; }, 10000));
+  ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
+  const std::string afterMonitor = h.Dump();
+  set = Block();
+  // And Monitor, with nothing queued, exits at once.
+  const ULONGLONG exitAsked = GetTickCount64();
+  PostMessageA(monitor, WM_COMMAND, CMD_EXIT_MONITOR, 0);
+  EXPECT_EQ(WaitForSingleObject(h.MonitorProcess(), 20000), WAIT_OBJECT_0);
+  EXPECT_LT(GetTickCount64() - exitAsked, 10000u);
+  EXPECT_EQ(MouseAfterOwnTransfer(*set), afterMonitor);
 }
 
 }  // namespace
