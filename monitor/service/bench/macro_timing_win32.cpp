@@ -4,6 +4,7 @@
 // keyboard hook here timestamps every key. Prints the error of each pause
 // against the recorded one.
 //   bench_macro_timing_win32 [runs]          through Monitor and vmctl.exe
+//                                            (started here when not running)
 //   bench_macro_timing_win32 [runs] direct   the desktop actions in-process
 #include <windows.h>
 
@@ -17,6 +18,7 @@
 
 #include "monitor/service/desktop_actions_win32.h"
 #include "monitor/service/macro_waiter_win32.h"
+#include "monitor/service/tests/monitor_harness_win32.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -152,7 +154,19 @@ int main(int argc, char** argv) {
                              nullptr);
     set->Profiles[0].MacroKeyInfo[kButton - 1] = macro;
     actions = CreateDesktopActions(*set, window);
-  } else if (!PutMacroIntoMonitor(macro)) {
+  }
+  // Without a running Monitor, one of our own plays the macro, with a virtual mouse.
+  std::unique_ptr<CMonitorHarness> system;
+  if (!direct && !FindWindowA(nullptr, names::kMonitorTitle)) {
+    system = std::make_unique<CMonitorHarness>();
+    if (!system->Ready() || !system->StartMouse(true) || !system->StartMonitor() ||
+        !CMonitorHarness::WaitFor([] { return FindWindowA(nullptr, names::kMonitorTitle); }, 20000) ||
+        system->Vmctl("wait-idle 700 30000") != 0) {
+      std::printf("could not start the virtual mouse and Monitor\n");
+      return 2;
+    }
+  }
+  if (!direct && !PutMacroIntoMonitor(macro)) {
     std::printf("Monitor or its shared block is not there\n");
     return 2;
   }
