@@ -61,6 +61,11 @@ void ButtonActions::OnMultimedia(int function, bool pressed) {
   }
 }
 
+void ButtonActions::ReleaseHeld() {
+  for (int button = 1; button <= kButtonCount; ++button) ReleasePressedKey(button);
+  keys_.StopRepeats();
+}
+
 void ButtonActions::OnTimer(unsigned timerId) {
   if (timerId == TIMER_KEY_REPEAT) keys_.OnKeyRepeatTick();
   if (timerId == TIMER_VOLUME_REPEAT) keys_.OnVolumeRepeatTick();

@@ -31,6 +31,7 @@ class ButtonActions final : public HostActions {
   void OnRunProgram(int button) override;
   void OnMultimedia(int function, bool pressed) override;
   void OnTimer(unsigned timerId) override;
+  void ReleaseHeld() override;
 
  private:
   // The record of button 1..16 in the current profile, or nullptr.

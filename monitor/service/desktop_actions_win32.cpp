@@ -89,6 +89,7 @@ class DesktopActions final : public HostActions {
     actions_.OnMultimedia(function, pressed);
   }
   void OnTimer(unsigned timerId) override { actions_.OnTimer(timerId); }
+  void ReleaseHeld() override { actions_.ReleaseHeld(); }
 
  private:
   Win32Input input_;

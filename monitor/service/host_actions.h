@@ -13,4 +13,7 @@ class HostActions {
   virtual void OnMultimedia(int function, bool pressed) = 0;
   // The window's TIMER_VOLUME_REPEAT and TIMER_KEY_REPEAT.
   virtual void OnTimer(unsigned timerId) = 0;
+  // The mouse is gone and will report no releases: lets go of the keys its
+  // buttons hold and ends the key and volume repeats.
+  virtual void ReleaseHeld() = 0;
 };

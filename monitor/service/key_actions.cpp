@@ -81,6 +81,11 @@ void KeyActions::OnVolumeRepeatTick() {
   TapVolume(volumeFunction_ == kFunctionVolumeUp ? kVkVolumeUp : kVkVolumeDown);
 }
 
+void KeyActions::StopRepeats() {
+  timers_.Stop(TIMER_KEY_REPEAT);
+  timers_.Stop(TIMER_VOLUME_REPEAT);
+}
+
 void KeyActions::TapVolume(uint8_t vk) {
   input_.ExtendedKey(vk, false);
   input_.ExtendedKey(vk, true);

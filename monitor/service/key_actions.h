@@ -27,6 +27,8 @@ class KeyActions {
   // TIMER_KEY_REPEAT and TIMER_VOLUME_REPEAT ticks.
   void OnKeyRepeatTick();
   void OnVolumeRepeatTick();
+  // Ends both repeats, whatever is held.
+  void StopRepeats();
 
  private:
   void TapVolume(uint8_t vk);

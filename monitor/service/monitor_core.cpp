@@ -191,6 +191,8 @@ void CMonitorCore::OnDeviceArrival() {
 
 void CMonitorCore::OnDeviceRemoval() {
   deviceState_ = kDeviceRemoved;
+  // No release will come for a button held now.
+  if (actions_) actions_->ReleaseHeld();
   platform_.CloseDevice();
   platform_.RequestTransferAbort();
   platform_.RemoveTrayIcon();

@@ -108,6 +108,28 @@ TEST_F(ButtonActionsTest, ReleaseLetsGoOfWhatThePressPressedWhateverChangedMeanw
   EXPECT_THAT(input.Names(), ElementsAre("up 42", "up 10"));
 }
 
+TEST_F(ButtonActionsTest, ReleaseHeldLetsGoOfEveryHeldButtonAndEndsTheRepeats) {
+  for (int b : {3, 9}) {
+    Button(b).function = kFunctionKey;
+    Button(b).data[1] = kModPlainKey;
+  }
+  Button(3).data[0] = 0x04;
+  Button(9).data[0] = 0x05;
+  actions.OnButton(3, true);
+  actions.OnButton(9, true);
+  actions.OnMultimedia(0x26, true);
+  input.events.clear();
+  timers.stopped.clear();
+  actions.ReleaseHeld();
+  EXPECT_THAT(input.Names(), ElementsAre("up 41", "up 42"));
+  EXPECT_THAT(timers.stopped, ::testing::IsSupersetOf({unsigned(TIMER_KEY_REPEAT),
+                                                       unsigned(TIMER_VOLUME_REPEAT)}));
+  // Released once: a second call finds nothing held.
+  input.events.clear();
+  actions.ReleaseHeld();
+  EXPECT_THAT(input.Names(), IsEmpty());
+}
+
 TEST_F(ButtonActionsTest, MacroButtonsAreStagedOnPressOnly) {
   Button(5).function = kFunctionMacro;
   Button(5).count = 1;

@@ -158,6 +158,30 @@ TEST_F(MonitorActionsEndToEnd, AKeyHeldAcrossAProfileSwitchComesUpAtTheRelease) 
   EXPECT_EQ(Keys().size(), 4u) << ::testing::PrintToString(Keys());
 }
 
+TEST_F(MonitorActionsEndToEnd, UnpluggingTheMouseLetsGoOfHeldKeysAndEndsTheRepeats) {
+  constexpr int kButton = 7;
+  SetButton(kButton, KeyCombination(0x04 /* A */, kModShift));
+  Event(kButtonPressed, kButton);
+  Event(kMultimedia, 0x27);  // volume down, held too
+  ASSERT_TRUE(recorder_->WaitForKeys(4, 100, 5000));
+  ASSERT_EQ(h_->Vmctl("unplug"), 0);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return h_->ConfigInt("Setting", "Device", -1) == 0; },
+                                       5000));
+  const size_t atUnplug = Keys().size();
+  Sleep(1300);  // past the first key repeat and a few volume repeats
+  const std::vector<std::string> keys = Keys();
+  ASSERT_GE(keys.size(), 6u);
+  EXPECT_THAT(std::vector<std::string>(keys.begin(), keys.begin() + 4),
+              ElementsAre("down 10", "down 41", "down ae", "up ae"));
+  EXPECT_THAT(std::vector<std::string>(keys.end() - 2, keys.end()), ElementsAre("up 41", "up 10"));
+  EXPECT_EQ(keys.size(), atUnplug) << ::testing::PrintToString(keys);
+  // Back for the other tests, with the settings transferred again.
+  ASSERT_EQ(h_->Vmctl("plug"), 0);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return h_->ConfigInt("Setting", "Device", -1) == 1; },
+                                       10000));
+  ASSERT_EQ(h_->Vmctl("wait-idle 700 30000"), 0);
+}
+
 TEST_F(MonitorActionsEndToEnd, MacroPlaysWithItsPausesAndASecondPressStopsItReleasingNewestFirst) {
   constexpr int kButton = 2;
   MacroKeyInfo macro{};

@@ -22,6 +22,7 @@ class RecordingActions : public HostActions {
     calls.push_back("media " + std::to_string(f) + (pressed ? " down" : " up"));
   }
   void OnTimer(unsigned id) override { calls.push_back("timer " + std::to_string(id)); }
+  void ReleaseHeld() override { calls.push_back("release held"); }
 };
 
 std::string PostLine(WindowHandle w, unsigned m, uintptr_t wp, intptr_t lp) {
@@ -186,9 +187,13 @@ TEST_F(MonitorCoreTest, RemovalClosesOptionAndStopsEverything) {
                                              "stop timer 500", "key Device 0", "close 11"};
   EXPECT_EQ(fake.log, expected);
   EXPECT_EQ(core.DeviceStateValue(), kDeviceRemoved);
+  // The mouse reports no releases any more: what its buttons hold comes up.
+  EXPECT_EQ(actions.calls, std::vector<std::string>{"release held"});
   fake.log.clear();
+  actions.calls.clear();
   core.OnDeviceMessage(Word(0x7F00, 2));
   EXPECT_TRUE(fake.log.empty());
+  EXPECT_TRUE(actions.calls.empty());
   // Without the mouse an applet's text is stored but not shown.
   char record[151] = {};
   std::strcpy(record + 1, "hello");
