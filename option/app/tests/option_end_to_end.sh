@@ -7,8 +7,8 @@
 # stand-in Monitor, profile files). Argument: the helper program.
 # OSPREY_E2E_SHOTS=DIR keeps a screenshot of the screen at a failure.
 set -euo pipefail
-helper=$1
-bin=$(cd "$(dirname "$helper")" && pwd)
+bin=$(cd "$(dirname "$1")" && pwd)
+helper=$bin/$(basename "$1")
 command -v xdotool >/dev/null || { echo "xdotool missing"; exit 1; }
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY"; exit 1; }
 
@@ -57,7 +57,8 @@ has_window() { [ -n "$(window_of "$1")" ]; }
 file_has() { [ -f "$1" ] && grep -q -- "$2" "$1"; }
 
 # Starts a Windows program in the background; its pid goes into pids.
-start() { wine "$@" >/dev/null 2>&1 </dev/null & pids+=($!); }
+# Programs run in the installation folder, as Monitor would start them.
+start() { (cd "$folder" && exec wine "$@" >/dev/null 2>&1 </dev/null) & pids+=($!); }
 # Runs the helper and waits until it is in place (it writes OUT.ready).
 start_helper() {
   local out=${*: -1}
@@ -92,6 +93,22 @@ click_key() {
   click $((wx + x)) $((wy + y))
 }
 main_key() { click_key skin_main.ini "$1"; }
+# The visible window of a size (the skinned dialogs without a title).
+window_sized() {
+  local w
+  for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: $1\$" && { echo "$w"; return 0; }
+  done
+  return 1
+}
+# Clicks a control of the dialog window id: window, skin file, key.
+click_in() {
+  local x y
+  read -r x y < <(centre "$2" "$3")
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  click $((X + x)) $((Y + y))
+}
 focus_main() {
   local w; w=$(window_of "Osprey Arena")
   xdotool mousemove --sync 700 20
@@ -179,7 +196,7 @@ done
 step "the virtual mouse and Monitor"
 start "$bin/VirtualMouse.exe" --log "$wfolder\\reports.log"
 wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
-(cd "$folder" && start "$folder/Monitor.exe")
+start "$folder/Monitor.exe"
 until_ok 30 has_window "Osprey Arena Monitor" || fail "Monitor did not start"
 until_ok 30 test -s "$folder/reports.log" || fail "no first transfer"
 wait_idle
@@ -190,7 +207,7 @@ start_helper keywatch "$folder/keys.txt"
 watched() { tr -d '\r\n' <"$folder/keys.txt"; }
 
 step "Option"
-(cd "$folder" && start "$folder/Option.exe")
+start "$folder/Option.exe"
 option_pid=${pids[-1]}
 until_ok 30 has_window "Osprey Arena" || fail "Option did not open"
 sleep 1
@@ -237,5 +254,62 @@ import_exported() { main_key 2; file_dialog "$wfolder\\exported.gmp"; }
 apply_and_watch import_exported
 profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file after import: $(profile_file 2 | grep '^button 8 ')"
 mouse_button_is 3 8 "key 02 0e 00" || fail "mouse after the import: $(mouse_profile 3 | grep ' button 8 ')"
+
+step "profile 4 named and linked to a program; the program in front switches the mouse to it"
+main_key 8
+main_key 1                               # NEW: the fields start empty
+until_ok 10 window_sized 380x220 >/dev/null || fail "no profile name dialog"
+pd=$(window_sized 380x220)
+click_in "$pd" skin_profile.ini 1
+xdotool type --delay 20 "Arena"
+click_in "$pd" skin_profile.ini 2
+xdotool type --delay 20 'C:\Games\ArenaGame.exe'
+click_in "$pd" skin_profile.ini 4
+until_ok 10 bash -c "! xdotool getwindowgeometry $pd >/dev/null 2>&1 || ! xdotool search --onlyvisible --name '' | grep -qx $pd" ||
+  fail "profile name dialog stayed open"
+main_key 7
+apply_and_watch main_key 14
+profile_file 3 | grep -q "^name Arena$" || fail "profile 4's name: $(profile_file 3 | grep '^name')"
+profile_file 3 | grep -qF 'game C:\Games\ArenaGame.exe' || fail "profile 4's program: $(profile_file 3 | grep '^game')"
+active_is 3 || fail "the mouse's active profile is $(mouse_active), expected 3"
+cp "$helper" "$folder/arenagame.exe"
+start "$folder/arenagame.exe" foreground "Arena game" "$folder/game.txt"
+until_ok 30 test -f "$folder/game.txt.ready" || fail "the program did not start"
+game=$(window_of "Arena game")
+xdotool windowactivate "$game" 2>/dev/null || xdotool windowfocus "$game" 2>/dev/null || true
+until_ok 20 active_is 4 || fail "no switch to profile 4 with the program in front (active $(mouse_active))"
+wine "$helper" close "Arena game" >/dev/null 2>&1 </dev/null || true
+# Option followed Monitor's switch (1255): its next apply keeps profile 4.
+apply_and_watch main_key 14
+[ "$(config_value CurrentProfile)" = 3 ] || fail "Option did not follow the switch: CurrentProfile $(config_value CurrentProfile)"
+
+step "unplugging the mouse closes Option"
+wine "$bin/vmctl.exe" unplug >/dev/null 2>&1 </dev/null || fail "vmctl unplug"
+until_ok 15 bash -c "! kill -0 $option_pid 2>/dev/null" || fail "Option still runs after the unplug"
+has_window "Osprey Arena" && fail "Option's window is still there"
+wine "$helper" monitor-exit >/dev/null 2>&1 </dev/null || fail "Monitor's window is gone"
+until_ok 20 bash -c "! xdotool search --name '^Osprey Arena Monitor\$' >/dev/null" || fail "Monitor did not end"
+
+step "without Monitor: the settings from the files; reset all applies with wParam 1"
+start_helper monitor "$folder/applies.txt"
+start "$folder/Option.exe"
+option_pid=${pids[-1]}
+until_ok 30 has_window "Osprey Arena" || fail "Option did not open"
+sleep 1
+focus_main
+main_key 14
+until_ok 10 file_has "$folder/applies.txt" "apply 0" || fail "no apply request: $(cat "$folder/applies.txt" 2>/dev/null)"
+profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "the apply lost profile 3's button 8"
+profile_file 3 | grep -q "^name Arena$" || fail "the apply lost profile 4's name"
+main_key 45
+until_ok 10 window_sized 260x150 >/dev/null || fail "no reset-all confirmation"
+click_in "$(window_sized 260x150)" skin_reset_all_warn.ini 1
+until_ok 10 file_has "$folder/applies.txt" "apply 1" || fail "reset all sent no apply with wParam 1: $(cat "$folder/applies.txt")"
+until_ok 10 test "$(config_value CurrentProfile)" = 0 || fail "after reset all CurrentProfile $(config_value CurrentProfile)"
+profile_file 2 | grep -q "^button 8 function 0 " || fail "profile 3's button 8 not reset: $(profile_file 2 | grep '^button 8 ')"
+profile_file 3 | grep -q "^name Default4$" || fail "profile 4's name not reset: $(profile_file 3 | grep '^name')"
+profile_file 3 | grep -q "^game $" || fail "profile 4's program not reset"
+main_key 13
+until_ok 15 bash -c "! kill -0 $option_pid 2>/dev/null" || fail "Cancel did not close Option"
 
 echo "option end to end: ok"
