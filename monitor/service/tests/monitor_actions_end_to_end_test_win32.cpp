@@ -338,11 +338,11 @@ TEST_F(MonitorActionsEndToEnd, PlayersAreBroughtForwardOrStartedFromTheRegistry)
   ASSERT_TRUE(CopyFileA((harness::BinFolder() + "desktop_actions_helper_win32.exe").c_str(),
                         winamp.c_str(), FALSE));
   DeleteFileA((winamp + ".ran").c_str());
-  ASSERT_TRUE(stand_in::RegisterWinamp(winamp));
+  stand_in::WinampRegistration registration(winamp);
+  ASSERT_TRUE(registration.Ok());
   ASSERT_TRUE(h_->EditCurrentProfile([](Profile& p) { p.MediaOption = 3; }));
   Event(kMultimedia, 0x20);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return FileExists(winamp + ".ran"); }, 10000));
-  stand_in::UnregisterWinamp();
 }
 
 // The notice window, shown for a moment near the bottom of the screen.
@@ -365,6 +365,20 @@ TEST_F(MonitorActionsEndToEnd, NoticesReachTheNoticeWindowAndShowForAMoment) {
   Event(kLevelChange, 2);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return OverlayShown(where); }, 3000));
   EXPECT_EQ(h_->ConfigString("OverlayData", "Message").rfind("CPI: ", 0), 0u);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return !OverlayShown(where); }, 4000));
+
+  // A macro button names its macro.
+  MacroKeyInfo macro{};
+  macro.function = kFunctionMacro;
+  macro.count = 2;
+  std::strcpy(macro.macroName, "notice macro");
+  SetMacroEvent(macro, 0, {0x04, kEventPress, 1});
+  SetMacroEvent(macro, 1, {0x04, kEventRelease, 1});
+  SetButton(14, macro);
+  Event(kButtonPressed, 14);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return OverlayShown(where); }, 3000));
+  EXPECT_EQ(h_->ConfigString("MacroOverlay", "MacroName"), "notice macro");
+  EXPECT_EQ(h_->ConfigInt("MacroOverlay", "Number", -1), 3);  // button 14 is numbered like 4
 }
 
 }  // namespace

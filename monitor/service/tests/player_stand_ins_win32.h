@@ -63,21 +63,28 @@ struct Players {
 
 inline constexpr char kWinampCommandKey[] = "SOFTWARE\\Classes\\Winamp.File\\shell\\open\\command";
 
-// Registers program as Winamp's open command ("program" "%1"); false if the
-// registry refused.
-inline bool RegisterWinamp(const std::string& program) {
-  HKEY key;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kWinampCommandKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
-    return false;
-  const std::string command = "\"" + program + "\" \"%1\"";
-  const bool ok = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                                 static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return ok;
-}
+// Program registered as Winamp's open command ("program" "%1") for the
+// object's life.
+class WinampRegistration {
+ public:
+  explicit WinampRegistration(const std::string& program) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kWinampCommandKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+      return;
+    const std::string command = "\"" + program + "\" \"%1\"";
+    ok_ = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                         static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+    RegCloseKey(key);
+  }
+  ~WinampRegistration() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kWinampCommandKey); }
+  WinampRegistration(const WinampRegistration&) = delete;
+  WinampRegistration& operator=(const WinampRegistration&) = delete;
+  bool Ok() const { return ok_; }
 
-inline void UnregisterWinamp() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kWinampCommandKey); }
+ private:
+  bool ok_ = false;
+};
 
 // Dispatches this thread's messages for ms milliseconds.
 inline void Pump(DWORD ms) {
