@@ -87,14 +87,16 @@ void CSkinDialog::LoadSkin() {
   const SkinScreenImages names = skin.Screen();
   SIZE ignored{};
   LoadSkinImage(SkinPath(names.mask), mask_, ignored);
-  Bitmap normal, over, down, disabled;
-  LoadSkinImage(SkinPath(names.normal), normal, ignored);
+  // The background is the "Normal" picture the controls are cut from: decoded
+  // once, as each decode of the main dialog's pictures is a noticeable part
+  // of the start.
+  LoadSkinImage(SkinPath(names.normal), background_, size_);
+  Bitmap over, down, disabled;
   LoadSkinImage(SkinPath(names.over), over, ignored);
   LoadSkinImage(SkinPath(names.down), down, ignored);
   LoadSkinImage(SkinPath(names.disable), disabled, ignored);
-  LoadSkinImage(SkinPath(names.normal), background_, size_);
   MoveWindow(Hwnd(), 0, 0, size_.cx, size_.cy, FALSE);
-  CreateControls(SkinBuilder(Hwnd(), skin, normal.Get(), over.Get(), down.Get(), disabled.Get()));
+  CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), over.Get(), down.Get(), disabled.Get()));
   // The working pictures go here; every control holds its own cut-outs.
 }
 
