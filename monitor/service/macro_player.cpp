@@ -10,10 +10,11 @@ constexpr int kTypematicDelayMs = 500, kTypematicRateMs = 33, kReleaseGapMs = 50
 struct MouseFlags {
   uint32_t press, release, data;
 };
-// Left, right, middle, back (extended button 2) and forward (extended button 1).
+// Left, right, middle, back and forward. Windows takes the first extended
+// button for back and the second for forward.
 constexpr MouseFlags kMouseFlags[] = {
     {0x0002, 0x0004, 0}, {0x0008, 0x0010, 0}, {0x0020, 0x0040, 0},
-    {0x0080, 0x0100, 2}, {0x0080, 0x0100, 1}};
+    {0x0080, 0x0100, 1}, {0x0080, 0x0100, 2}};
 
 bool IsMouseCode(uint8_t code) { return code >= kFirstMouseCode && code <= kLastMouseCode; }
 }  // namespace

@@ -1,7 +1,8 @@
-// Records every key that reaches the desktop, with a low-level keyboard hook
-// on a thread of its own, so the test thread may block (waiting for vmctl, for
-// a file) without keeping the hook from being served. The keys are swallowed:
-// a synthetic Ctrl+A must not reach whatever has the focus.
+// Records every key and mouse button that reaches the desktop, with low-level
+// hooks on a thread of their own, so the test thread may block (waiting for
+// vmctl, for a file) without keeping the hooks from being served. Keys and
+// buttons are swallowed: a synthetic Ctrl+A or click must not reach whatever
+// is on the screen. Pointer moves pass.
 #pragma once
 
 #include <windows.h>
@@ -12,20 +13,20 @@
 #include <vector>
 
 struct SeenKey {
-  std::string what;  // "down 41", "up 11"
+  std::string what;  // "down 41", "up 11"; buttons "down left", "up x1"
   double ms;         // on the recorder's clock
 };
 
-class CKeyHookRecorder {
+class CInputHookRecorder {
  public:
-  CKeyHookRecorder() {
+  CInputHookRecorder() {
     QueryPerformanceFrequency(&frequency_);
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     Self() = this;
-    thread_ = CreateThread(nullptr, 0, &CKeyHookRecorder::Run, this, 0, &threadId_);
+    thread_ = CreateThread(nullptr, 0, &CInputHookRecorder::Run, this, 0, &threadId_);
     if (thread_) WaitForSingleObject(ready_, 15000);
   }
-  ~CKeyHookRecorder() {
+  ~CInputHookRecorder() {
     if (thread_) {
       PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
       WaitForSingleObject(thread_, 5000);
@@ -34,10 +35,10 @@ class CKeyHookRecorder {
     CloseHandle(ready_);
     Self() = nullptr;
   }
-  CKeyHookRecorder(const CKeyHookRecorder&) = delete;
-  CKeyHookRecorder& operator=(const CKeyHookRecorder&) = delete;
+  CInputHookRecorder(const CInputHookRecorder&) = delete;
+  CInputHookRecorder& operator=(const CInputHookRecorder&) = delete;
 
-  // The hook is set and has seen a probe key.
+  // The hooks are set and the keyboard hook has seen a probe key.
   bool Ready() const { return warm_; }
 
   std::vector<SeenKey> Seen() const {
@@ -77,13 +78,18 @@ class CKeyHookRecorder {
   }
 
  private:
-  static CKeyHookRecorder*& Self() {
-    static CKeyHookRecorder* self = nullptr;
+  static CInputHookRecorder*& Self() {
+    static CInputHookRecorder* self = nullptr;
     return self;
   }
 
-  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-    CKeyHookRecorder* self = Self();
+  void Record(const char* what) {
+    std::lock_guard lock(mutex_);
+    seen_.push_back({what, Now()});
+  }
+
+  static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+    CInputHookRecorder* self = Self();
     if (code != HC_ACTION || !self) return CallNextHookEx(nullptr, code, wParam, lParam);
     const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     if (k->vkCode == VK_F24) {
@@ -92,9 +98,33 @@ class CKeyHookRecorder {
       char text[16];
       std::snprintf(text, sizeof text, "%s %02x", (k->flags & LLKHF_UP) ? "up" : "down",
                     static_cast<unsigned>(k->vkCode));
-      std::lock_guard lock(self->mutex_);
-      self->seen_.push_back({text, self->Now()});
+      self->Record(text);
     }
+    return 1;
+  }
+
+  static LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
+    CInputHookRecorder* self = Self();
+    if (code == HC_ACTION && self && wParam == WM_MOUSEMOVE &&
+        reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->dwExtraInfo == kMouseProbe)
+      self->mouseProbeSeen_ = true;
+    if (code != HC_ACTION || !self || wParam == WM_MOUSEMOVE || wParam == WM_MOUSEWHEEL ||
+        wParam == WM_MOUSEHWHEEL)
+      return CallNextHookEx(nullptr, code, wParam, lParam);
+    const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    const char* what = "other";
+    switch (wParam) {
+      case WM_LBUTTONDOWN: what = "down left"; break;
+      case WM_LBUTTONUP: what = "up left"; break;
+      case WM_RBUTTONDOWN: what = "down right"; break;
+      case WM_RBUTTONUP: what = "up right"; break;
+      case WM_MBUTTONDOWN: what = "down middle"; break;
+      case WM_MBUTTONUP: what = "up middle"; break;
+      case WM_XBUTTONDOWN: what = HIWORD(m->mouseData) == XBUTTON1 ? "down x1" : "down x2"; break;
+      case WM_XBUTTONUP: what = HIWORD(m->mouseData) == XBUTTON1 ? "up x1" : "up x2"; break;
+      default: break;
+    }
+    self->Record(what);
     return 1;
   }
 
@@ -108,20 +138,25 @@ class CKeyHookRecorder {
   }
 
   static DWORD WINAPI Run(void* param) {
-    auto* self = static_cast<CKeyHookRecorder*>(param);
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, Hook, GetModuleHandleA(nullptr), 0);
-    // A new hook may miss the first keys: send a probe until it sees one.
-    for (int tries = 0; hook && tries < 100 && !self->probeSeen_; ++tries) {
+    auto* self = static_cast<CInputHookRecorder*>(param);
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0);
+    HHOOK mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseHook, GetModuleHandleA(nullptr), 0);
+    // New hooks may miss the first input: send probes until both see one (a
+    // key nobody uses, a move by nothing).
+    for (int tries = 0; hook && mouse && tries < 100 && !(self->probeSeen_ && self->mouseProbeSeen_);
+         ++tries) {
       keybd_event(VK_F24, 0, 0, 0);
       keybd_event(VK_F24, 0, KEYEVENTF_KEYUP, 0);
+      mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, kMouseProbe);
       Pump(50);
     }
     Pump(50);
-    self->warm_ = hook && self->probeSeen_;
+    self->warm_ = self->probeSeen_ && self->mouseProbeSeen_;
     SetEvent(self->ready_);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     if (hook) UnhookWindowsHookEx(hook);
+    if (mouse) UnhookWindowsHookEx(mouse);
     return 0;
   }
 
@@ -129,7 +164,8 @@ class CKeyHookRecorder {
   HANDLE ready_ = nullptr;
   HANDLE thread_ = nullptr;
   DWORD threadId_ = 0;
-  volatile bool probeSeen_ = false;
+  static constexpr ULONG_PTR kMouseProbe = 0x0590BE;
+  volatile bool probeSeen_ = false, mouseProbeSeen_ = false;
   bool warm_ = false;
   mutable std::mutex mutex_;
   std::vector<SeenKey> seen_;

@@ -70,8 +70,8 @@ TEST_F(MacroPlayerTest, MouseButtonsUseTheirFlagsAndExtendedButtonData) {
              {243, kEventPress, 1}, {243, kEventRelease, 1}, {244, kEventPress, 1},
              {244, kEventRelease, 1}, {244, 3, 5}}));
   EXPECT_THAT(input.Names(), ElementsAre("mouse 2/0", "mouse 4/0", "mouse 8/0", "mouse 16/0",
-                                         "mouse 32/0", "mouse 64/0", "mouse 128/2", "mouse 256/2",
-                                         "mouse 128/1", "mouse 256/1"));
+                                         "mouse 32/0", "mouse 64/0", "mouse 128/1", "mouse 256/1",
+                                         "mouse 128/2", "mouse 256/2"));
   EXPECT_EQ(clock.now, 15);  // an unknown direction still waits on a mouse code
 }
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "key_hook_recorder_win32.h"
+#include "input_hook_recorder_win32.h"
 #include "monitor_harness_win32.h"
 #include "player_stand_ins_win32.h"
 #include "settings/profile_files.h"
@@ -51,7 +51,7 @@ class MonitorActionsEndToEnd : public ::testing::Test {
     if (!h_->StartMouse(true) || !h_->StartMonitor()) return;
     if (!CMonitorHarness::WaitFor([] { return h_->MonitorWindow() != nullptr; }, 20000)) return;
     if (h_->Vmctl("wait-idle 700 30000") != 0) return;
-    recorder_ = std::make_unique<CKeyHookRecorder>();
+    recorder_ = std::make_unique<CInputHookRecorder>();
     ready_ = recorder_->Ready() &&
              CMonitorHarness::WaitFor(
                  [] { return FindWindowA(nullptr, names::kOverlayTitle) != nullptr; }, 20000);
@@ -83,7 +83,7 @@ class MonitorActionsEndToEnd : public ::testing::Test {
   static std::vector<std::string> Keys() { return recorder_->Keys(); }
 
   static inline std::unique_ptr<CMonitorHarness> h_;
-  static inline std::unique_ptr<CKeyHookRecorder> recorder_;
+  static inline std::unique_ptr<CInputHookRecorder> recorder_;
   static inline bool ready_ = false;
 };
 
@@ -240,6 +240,26 @@ TEST_F(MonitorActionsEndToEnd, MacroPlaysWithItsPausesAndASecondPressStopsItRele
   EXPECT_THAT(Keys(), ElementsAre("down 41", "up 41"));
 }
 
+TEST_F(MonitorActionsEndToEnd, MacroMouseButtonsReachTheDesktopAsTheirButtons) {
+  constexpr int kButton = 9;
+  MacroKeyInfo macro{};
+  macro.function = kFunctionMacro;
+  macro.repeat = 1;
+  macro.count = 10;
+  std::strcpy(macro.macroName, "clicks");
+  int i = 0;
+  for (uint8_t code : {240, 241, 242, 243, 244}) {  // left, right, middle, back, forward
+    SetMacroEvent(macro, i++, {code, kEventPress, 5});
+    SetMacroEvent(macro, i++, {code, kEventRelease, 5});
+  }
+  SetButton(kButton, macro);
+  Event(kButtonPressed, kButton);
+  ASSERT_TRUE(recorder_->WaitForKeys(10, 300, 5000));
+  // The back button is the first extended button, as browsers take it.
+  EXPECT_THAT(Keys(), ElementsAre("down left", "up left", "down right", "up right", "down middle",
+                                  "up middle", "down x1", "up x1", "down x2", "up x2"));
+}
+
 TEST_F(MonitorActionsEndToEnd, VolumeKeyRepeatsWhileHeldAndStopsAtTheRelease) {
   Event(kMultimedia, 0x26);  // volume up pressed
   ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Seen().size() >= 2; }, 5000));
@@ -284,8 +304,10 @@ TEST_F(MonitorActionsEndToEnd, ProgramButtonStartsItsProgram) {
   Event(kRunProgram, kButton);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return FileExists(program + ".ran"); }, 10000));
 
-  // Once the button does something else, the program event does nothing.
-  DeleteFileA((program + ".ran").c_str());
+  // Once the button does something else, the program event does nothing. (The
+  // marker can be removed once the program has let go of it.)
+  ASSERT_TRUE(CMonitorHarness::WaitFor(
+      [&] { return DeleteFileA((program + ".ran").c_str()) != 0; }, 5000));
   SetButton(kButton, KeyCombination(0x04, kModPlainKey));
   Event(kRunProgram, kButton);
   Sleep(1000);
