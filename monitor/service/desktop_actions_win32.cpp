@@ -78,9 +78,11 @@ class DesktopActions final : public HostActions {
         thread_(player_),
         actions_(set, keys_, player_, media_, thread_) {}
   // A macro still playing is stopped (releasing what it holds) rather than
-  // keeping Monitor from ending.
+  // keeping Monitor from ending; keys held on buttons come up, as no release
+  // will reach them any more.
   ~DesktopActions() override {
     if (player_.Playing()) player_.Stop();
+    actions_.ReleaseHeld();
   }
 
   void OnButton(int button, bool pressed) override { actions_.OnButton(button, pressed); }

@@ -182,6 +182,22 @@ TEST_F(MonitorActionsEndToEnd, UnpluggingTheMouseLetsGoOfHeldKeysAndEndsTheRepea
   ASSERT_EQ(h_->Vmctl("wait-idle 700 30000"), 0);
 }
 
+TEST_F(MonitorActionsEndToEnd, ExitingMonitorLetsGoOfHeldKeys) {
+  constexpr int kButton = 8;
+  SetButton(kButton, KeyCombination(0x04 /* A */, kModShift));
+  Event(kButtonPressed, kButton);
+  ASSERT_TRUE(recorder_->WaitForKeys(2, 100, 5000));
+  ASSERT_TRUE(h_->StopMonitor());
+  Sleep(300);
+  EXPECT_THAT(Keys(), ElementsAre("down 10", "down 41", "up 41", "up 10"));
+  // A new Monitor for the other tests.
+  ASSERT_NE(h_->StartMonitor(), nullptr);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return h_->MonitorWindow() != nullptr; }, 20000));
+  ASSERT_EQ(h_->Vmctl("wait-idle 700 30000"), 0);
+  ASSERT_TRUE(CMonitorHarness::WaitFor(
+      [] { return FindWindowA(nullptr, names::kOverlayTitle) != nullptr; }, 20000));
+}
+
 TEST_F(MonitorActionsEndToEnd, MacroPlaysWithItsPausesAndASecondPressStopsItReleasingNewestFirst) {
   constexpr int kButton = 2;
   MacroKeyInfo macro{};
