@@ -157,9 +157,12 @@ apply_and_watch() {
 
 # Opens the function menu of a main-dialog button control and picks the
 # entry at a position of its top level with the keyboard.
+visible_windows() { xdotool search --onlyvisible --name "" 2>/dev/null | wc -l; }
 pick_function() {
+  local before; before=$(visible_windows)
   main_key "$1"
-  sleep 0.5
+  until_ok 10 test "$(visible_windows)" -gt "$before" || fail "no function menu"
+  sleep 0.2
   for _ in $(seq "$2"); do xdotool key Down; sleep 0.05; done
   xdotool key Return
   sleep 0.3
