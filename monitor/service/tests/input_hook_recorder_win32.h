@@ -2,7 +2,8 @@
 // hooks on a thread of their own, so the test thread may block (waiting for
 // vmctl, for a file) without keeping the hooks from being served. Keys and
 // buttons are swallowed: a synthetic Ctrl+A or click must not reach whatever
-// is on the screen. Pointer moves pass.
+// is on the screen. Pointer moves pass. Under Wine another program's synthetic
+// input reaches these hooks whichever window has the X focus, or none.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 // Monitor's desktop actions as the user meets them: the virtual mouse reports
 // a button, the running Monitor.exe acts on the desktop, and this process
-// watches with a keyboard hook, stand-in players and the real notice window.
+// watches with keyboard and mouse hooks, stand-in players and the real notice
+// window.
 // One Monitor and one virtual mouse serve the whole suite.
 #include <windows.h>
 

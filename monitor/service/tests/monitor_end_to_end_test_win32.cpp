@@ -281,6 +281,11 @@ TEST_F(MonitorEndToEnd, ExitFromTheTrayCommandEndsEverything) {
   ASSERT_NE(h.StartStandIn("Option.exe"), nullptr);
   ASSERT_TRUE(CMonitorHarness::WaitFor(
       [] { return FindWindowA(nullptr, names::kOptionTitle) != nullptr; }, 20000));
+  // The partners Monitor started must be up to be closed (a busy machine
+  // starts them slowly).
+  for (const char* title : {names::kOverlayTitle, names::kAppletGaugeTitle, names::kAppletPop3Title})
+    ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return FindWindowA(nullptr, title) != nullptr; }, 30000))
+        << title;
   HANDLE monitor = h.MonitorProcess();
   PostMessageA(h.MonitorWindow(), WM_COMMAND, CMD_EXIT_MONITOR, 0);
   ASSERT_EQ(WaitForSingleObject(monitor, 20000), WAIT_OBJECT_0);
