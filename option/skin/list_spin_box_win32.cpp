@@ -1,7 +1,6 @@
 #include "option/skin/list_spin_box_win32.h"
 
 #include "option/skin/skin_image_win32.h"
-#include "option/skin/skin_state.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -69,17 +68,6 @@ void CListSpinBox::Step(bool up) {
   if (notify) PostMessageA(owner_, WM_NUMBER_CHANGED, static_cast<WPARAM>(model_.Value()), id_);
 }
 
-void CListSpinBox::OnMouseMove() {
-  if (!leavePending_) {
-    TRACKMOUSEEVENT t{sizeof t, TME_HOVER | TME_LEAVE, Hwnd(), 1};
-    leavePending_ = TrackMouseEvent(&t) != 0;
-  }
-  if (lstrcmpiA(helpText_.c_str(), SharedHelpText().c_str()) != 0) {
-    SetSharedHelpText(helpText_);
-    if (HWND main = reinterpret_cast<HWND>(HelpTextWindow())) PostMessageA(main, WM_SKIN_HELPTEXT, 1, 0);
-  }
-}
-
 LRESULT CListSpinBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
@@ -95,8 +83,8 @@ LRESULT CListSpinBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_ERASEBKGND: return 1;
-    case WM_MOUSEMOVE: OnMouseMove(); return 0;
-    case WM_MOUSELEAVE: leavePending_ = false; return 0;
+    case WM_MOUSEMOVE: hoverHelp_.OnMouseMove(Hwnd(), helpText_); return 0;
+    case WM_MOUSELEAVE: hoverHelp_.OnMouseLeave(); return 0;
     default: return Default(msg, wp, lp);
   }
 }

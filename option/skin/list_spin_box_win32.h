@@ -9,6 +9,7 @@
 
 #include "option/skin/bitmap_edit_win32.h"
 #include "option/skin/gdi_handles_win32.h"
+#include "option/skin/hover_help_win32.h"
 #include "option/skin/list_spin.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_window_win32.h"
@@ -38,7 +39,6 @@ class CListSpinBox : public CSkinWindow {
   void OnCreate();
   void Step(bool up);
   void ShowValue();
-  void OnMouseMove();
 
   ListSpinModel model_;
   HWND owner_ = nullptr;
@@ -47,5 +47,5 @@ class CListSpinBox : public CSkinWindow {
   CSkinButton up_, down_;
   CBitmapEdit display_;
   std::string helpText_;
-  bool leavePending_ = false;
+  CHoverHelp hoverHelp_;
 };

@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
+#include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_image_win32.h"
-#include "option/skin/skin_state.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -50,9 +50,7 @@ void CSkinButton::SetCaption(std::string caption) {
 
 void CSkinButton::NotifyHover(bool hover) {
   PostMessageA(GetParent(Hwnd()), WM_SKIN_HOVER, hover ? 1 : 0, hoverId_);
-  SetSharedHelpText(helpText_);
-  if (HWND main = reinterpret_cast<HWND>(HelpTextWindow()))
-    PostMessageA(main, WM_SKIN_HELPTEXT, hover ? 1 : 0, 0);
+  AnnounceHelpText(helpText_, hover);
 }
 
 HBITMAP CSkinButton::ImageFor(ButtonImage which) const {

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "option/skin/skin_image_win32.h"
-#include "option/skin/skin_state.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -159,17 +158,6 @@ void CSkinSlider::OnTrackClick(int x) {
   PostMessageA(GetParent(Hwnd()), WM_SLIDER_POS, static_cast<WPARAM>(value), id_);
 }
 
-void CSkinSlider::OnMouseMove() {
-  if (!leavePending_) {
-    TRACKMOUSEEVENT t{sizeof t, TME_HOVER | TME_LEAVE, Hwnd(), 1};
-    leavePending_ = TrackMouseEvent(&t) != 0;
-  }
-  if (lstrcmpiA(helpText_.c_str(), SharedHelpText().c_str()) != 0) {
-    SetSharedHelpText(helpText_);
-    if (HWND main = reinterpret_cast<HWND>(HelpTextWindow())) PostMessageA(main, WM_SKIN_HELPTEXT, 1, 0);
-  }
-}
-
 void CSkinSlider::OnPaint() {
   PaintScope paint(Hwnd());
   BlitBitmap(paint.Get(), trackImage_.Get());
@@ -188,8 +176,8 @@ LRESULT CSkinSlider::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PostMessageA(GetParent(Hwnd()), WM_SLIDER_POS, wp, id_);
       return 0;
     case WM_LBUTTONUP: OnTrackClick(GET_X_LPARAM(lp)); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(); return 0;
-    case WM_MOUSELEAVE: leavePending_ = false; return 0;
+    case WM_MOUSEMOVE: hoverHelp_.OnMouseMove(Hwnd(), helpText_); return 0;
+    case WM_MOUSELEAVE: hoverHelp_.OnMouseLeave(); return 0;
     default: return Default(msg, wp, lp);
   }
 }

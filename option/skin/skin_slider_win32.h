@@ -8,6 +8,7 @@
 #include <string>
 
 #include "option/skin/gdi_handles_win32.h"
+#include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_window_win32.h"
 #include "option/skin/slider_math.h"
 
@@ -64,7 +65,6 @@ class CSkinSlider : public CSkinWindow {
 
  private:
   void OnTrackClick(int x);
-  void OnMouseMove();
   void OnPaint();
 
   CSliderThumb thumb_;
@@ -76,6 +76,6 @@ class CSkinSlider : public CSkinWindow {
   int minimum_ = 0;
   int maximum_ = 10;
   bool snap_ = false;
-  bool leavePending_ = false;
+  CHoverHelp hoverHelp_;
   std::string helpText_;
 };
