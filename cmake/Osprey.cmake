@@ -35,7 +35,29 @@ function(osprey_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
-set(OSPREY_WIN32_LIBS gdi32 comctl32 comdlg32 ole32 oleaut32 uuid winmm setupapi hid msimg32 shlwapi user32 advapi32 shell32)
+# These three are bound on first use instead of at start: nothing needs them
+# to show Option's window, and under Wine loading them put some 60 ms before
+# Option's WinMain (a part of it, the display driver's start, only moves to
+# the first window). Each .def lists the functions we call; one missing there
+# is bound at start again, which option/app/tests/check_late_binding.sh
+# catches for Option.
+set(OSPREY_DELAY_LOADED comctl32 comdlg32 shell32)
+set(OSPREY_WIN32_LIBS gdi32 ole32 oleaut32 uuid winmm setupapi hid msimg32 shlwapi user32 advapi32)
+if(WIN32)
+  foreach(dll ${OSPREY_DELAY_LOADED})
+    set(def ${PROJECT_SOURCE_DIR}/cmake/delayload/${dll}.def)
+    set(lib ${CMAKE_BINARY_DIR}/delayload/lib${dll}_delayed.a)
+    add_custom_command(OUTPUT ${lib}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayload
+      COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll}.dll --output-delaylib ${lib}
+      DEPENDS ${def} VERBATIM)
+    add_custom_target(${dll}_delayed_lib DEPENDS ${lib})
+    add_library(${dll}_delayed STATIC IMPORTED GLOBAL)
+    set_target_properties(${dll}_delayed PROPERTIES IMPORTED_LOCATION ${lib})
+    add_dependencies(${dll}_delayed ${dll}_delayed_lib)
+    list(APPEND OSPREY_WIN32_LIBS ${dll}_delayed)
+  endforeach()
+endif()
 
 # osprey_component(<name> [DEPS lib...])
 # The conventions of a component folder:
@@ -109,4 +131,19 @@ function(osprey_component name)
     add_executable(bench_${stem} ${b})
     target_link_libraries(bench_${stem} PRIVATE ${name} ${C_TEST_DEPS})
   endforeach()
+endfunction()
+
+# osprey_split_debug(target): the program ships without its debug information,
+# which goes to <program>.debug beside it (found by debuggers through the
+# link left in the program). MinGW's debug sections are not page-aligned, so
+# Wine reads all of them whenever the program starts: some 12 MB and tens of
+# milliseconds for Option.
+function(osprey_split_debug target)
+  if(WIN32 AND CMAKE_OBJCOPY)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+              $<TARGET_FILE:${target}>
+      VERBATIM)
+  endif()
 endfunction()
