@@ -11,6 +11,7 @@
 #include "option/pages/profile_name_dialog_win32.h"
 #include "option/pages/shortcut_dialog_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
+#include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
@@ -91,6 +92,13 @@ void CMainDialog::OnInitDialog() {
   ShowPage(kButtonsPage);
   Refresh(kPageAll);
 }
+
+// The menu painter's hook sees every message sent in this thread, and under
+// Wine that made each of the forty-odd controls several times slower to make
+// and the window slower to show. No menu can open before the window is up, so
+// the painter goes in now rather than at the program's start; Option removes
+// it when it ends.
+void CMainDialog::OnShown() { InstallMenuPainter(); }
 
 void CMainDialog::SetApplying(bool on) {
   if (on) {

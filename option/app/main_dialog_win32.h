@@ -47,6 +47,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
  protected:
   void CreateControls(const SkinBuilder& skin) override;
   void OnInitDialog() override;
+  void OnShown() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

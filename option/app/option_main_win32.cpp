@@ -21,7 +21,6 @@ class COptionApp {
 
     const std::string folder = InstallFolder();
     SetSkinsFolder(folder + "skins\\");
-    InstallMenuPainter();
     int result = 0;
     {
       Captions captions(folder);
@@ -32,7 +31,7 @@ class COptionApp {
       dialog.Start(partners.MonitorRunning());
       result = static_cast<int>(dialog.DoModal(nullptr, names::kOptionTitle));
     }
-    RemoveMenuPainter();
+    RemoveMenuPainter();  // the main dialog installs it once it is shown
     return result;
   }
 

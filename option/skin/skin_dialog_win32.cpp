@@ -34,6 +34,7 @@ INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
   if (owner) CenterOver(owner);
   ShowWindow(Hwnd(), SW_SHOW);
   SetForegroundWindow(Hwnd());
+  OnShown();
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
 

@@ -69,6 +69,8 @@ class CSkinDialog : public CSkinWindow {
   virtual void CreateControls(const SkinBuilder& skin) { (void)skin; }
   // After the skin and the outline are in place.
   virtual void OnInitDialog() {}
+  // A modal dialog is on the screen and about to handle its first message.
+  virtual void OnShown() {}
   // A command from a child, recognised by its handle. Return true if handled.
   virtual bool OnCommandFrom(HWND control, int id, int code) {
     (void)control, (void)id, (void)code;
