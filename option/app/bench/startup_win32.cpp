@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int kRuns = 7;
+constexpr int kRuns = 15;
 constexpr DWORD kTimeoutMs = 30000;
 constexpr char kBaselineTitle[] = "Osprey startup baseline";
 
