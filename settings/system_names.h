@@ -96,6 +96,11 @@ enum : unsigned {
   MSG_HOOK_KEY = 1034,        // keyboard hook -> macro manager, shortcut dialog
   MSG_LIST_EDIT_DONE = 1524,  // editable list -> parent
   MSG_LIST_RCLICK = 1724,     // editable list -> parent
+  MSG_SKIN_STATES_READY = 0x8000 + 1,  // picture thread -> skinned dialog: state pictures cut
+};
+// Option's timers.
+enum : unsigned {
+  TIMER_SKIN_STATES = 601,  // a skinned dialog is painted: decode its state pictures
 };
 inline constexpr char kBitmapEditKillFocus[] = "BitmapEdit_KillFocus";
 inline constexpr char kBitmapEditChange[] = "BitmapEdit_Change";

@@ -23,6 +23,7 @@ class CConfirmDialog : public CSkinDialog {
   void CreateControls(const SkinBuilder& skin) override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   void PaintOver(HDC dc) override;
+  bool DrawsOver() const override { return true; }
 
  private:
   std::vector<CSkinButton> buttons_;  // accept first, then the cancels

@@ -31,6 +31,14 @@ void CSkinButton::SetImages(int left, int top, int right, int bottom, HBITMAP no
   }
 }
 
+void CSkinButton::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+  images_[1] = std::move(over);
+  images_[2] = std::move(down);
+  images_[3] = std::move(disabled);
+  // Only a button in another state than normal showed a stand-in.
+  if (Hwnd() && ChooseButtonImage(Look()) != ButtonImage::Normal) Redraw();
+}
+
 void CSkinButton::SetHeldDown(bool down) {
   if (down == heldDown_) return;
   heldDown_ = down;
@@ -54,7 +62,8 @@ void CSkinButton::NotifyHover(bool hover) {
 }
 
 HBITMAP CSkinButton::ImageFor(ButtonImage which) const {
-  return images_[static_cast<int>(which)].Get();
+  const Bitmap& image = images_[static_cast<int>(which)];
+  return image ? image.Get() : images_[0].Get();
 }
 
 SIZE CSkinButton::ClientSize() const {
@@ -62,6 +71,15 @@ SIZE CSkinButton::ClientSize() const {
   GetClientRect(Hwnd(), &rc);
   return {rc.right, rc.bottom};
 }
+
+namespace {
+// One font for every caption: the main dialog alone has some forty captioned
+// buttons, and making a font is not cheap.
+HFONT CaptionFont() {
+  static const Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  return font.Get();
+}
+}  // namespace
 
 void CSkinButton::Draw(HDC dc, HBITMAP image) {
   if (caption_.empty()) {
@@ -74,9 +92,7 @@ void CSkinButton::Draw(HDC dc, HBITMAP image) {
   Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
   SelectIn selectCanvas(memory.Get(), canvas.Get());
   BlitBitmap(memory.Get(), image);
-  if (!captionFont_)
-    captionFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-  SelectIn selectFont(memory.Get(), captionFont_.Get());
+  SelectIn selectFont(memory.Get(), CaptionFont());
   SIZE text{};
   GetTextExtentPoint32A(memory.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &text);
   SetBkMode(memory.Get(), TRANSPARENT);
@@ -86,15 +102,19 @@ void CSkinButton::Draw(HDC dc, HBITMAP image) {
   BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
 }
 
-void CSkinButton::OnPaint() {
-  PaintScope paint(Hwnd());
+ButtonLook CSkinButton::Look() const {
   ButtonLook look;
   look.pressed = tracking_ && pressedInside_;
-  look.disabled = !IsWindowEnabled(Hwnd());
+  look.disabled = Hwnd() && !IsWindowEnabled(Hwnd());
   look.toggleMode = toggleMode_;
   look.heldDown = heldDown_;
   look.hover = hover_;
-  Draw(paint.Get(), ImageFor(ChooseButtonImage(look)));
+  return look;
+}
+
+void CSkinButton::OnPaint() {
+  PaintScope paint(Hwnd());
+  Draw(paint.Get(), ImageFor(ChooseButtonImage(Look())));
 }
 
 void CSkinButton::OnMouseMove(WPARAM keys, POINT p) {

@@ -22,6 +22,10 @@ class CSkinButton : public CSkinWindow {
   // Cuts the four state pictures from full-window pictures at the rectangle.
   void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                  HBITMAP down, HBITMAP disabled);
+  // The hover, pressed and disabled pictures, already cut, when they come
+  // after the button was made. Until then (and for any state without a
+  // picture) the button shows its normal picture.
+  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled);
   void SetHeldDown(bool down);
   bool HeldDown() const { return heldDown_; }
   void SetToggleMode(bool on) { toggleMode_ = on; }
@@ -42,6 +46,7 @@ class CSkinButton : public CSkinWindow {
   SIZE ClientSize() const;
 
  private:
+  ButtonLook Look() const;
   void OnPaint();
   void OnMouseMove(WPARAM keys, POINT p);
   void OnLButtonDown();
@@ -59,7 +64,6 @@ class CSkinButton : public CSkinWindow {
   int hoverId_ = 0;
   std::string caption_;
   std::string helpText_;
-  Font captionFont_;
 };
 
 class CColorButton : public CSkinButton {

@@ -5,7 +5,9 @@
 #include "option/skin/child_messages_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_pictures_win32.h"
 #include "option/skin/skin_state.h"
+#include "settings/system_names.h"
 
 namespace {
 constexpr char kDialogClass[] = "OspreySkinDialog";
@@ -18,6 +20,7 @@ Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) cons
     button.SetImages(p.left, p.top, p.right, p.bottom, Normal(), Over(), Down(), Disabled());
     button.SetHeldDown(p.initiallyDown);
     button.SetHelpText(p.text);
+    if (later_) later_->push_back({&button, r});
   }
   return p;
 }
@@ -30,7 +33,11 @@ INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
   owner = RootOf(owner);  // a page passing itself means the window that holds it
   modalEnded_ = false;
   modalResult_ = IDCANCEL;
-  if (!CreateTopLevel(owner, title)) return IDCANCEL;
+  preload_ = std::make_unique<SkinPicturesLoader>(skinFileName_);
+  if (!CreateTopLevel(owner, title)) {
+    preload_.reset();
+    return IDCANCEL;
+  }
   if (owner) CenterOver(owner);
   ShowWindow(Hwnd(), SW_SHOW);
   SetForegroundWindow(Hwnd());
@@ -83,22 +90,60 @@ bool CSkinDialog::IsPage() const {
   return Hwnd() && (GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD);
 }
 
-void CSkinDialog::LoadSkin() {
+Region CSkinDialog::LoadSkin() {
   const SkinDescription skin = SkinDescription::Load(SkinPath(skinFileName_));
-  const SkinScreenImages names = skin.Screen();
-  SIZE ignored{};
-  LoadSkinImage(SkinPath(names.mask), mask_, ignored);
-  // The background is the "Normal" picture the controls are cut from: decoded
-  // once, as each decode of the main dialog's pictures is a noticeable part
-  // of the start.
-  LoadSkinImage(SkinPath(names.normal), background_, size_);
-  Bitmap over, down, disabled;
-  LoadSkinImage(SkinPath(names.over), over, ignored);
-  LoadSkinImage(SkinPath(names.down), down, ignored);
-  LoadSkinImage(SkinPath(names.disable), disabled, ignored);
+  if (!preload_) {
+    SkinPictures pictures = SkinPictures::Load(skin.Screen());
+    mask_ = std::move(pictures.mask);
+    TakeBackground(std::move(pictures.normal), pictures.size);
+    CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pictures.over.Get(),
+                               pictures.down.Get(), pictures.disable.Get()));
+    // The working pictures go here; every control holds its own cut-outs.
+    return Region(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
+  }
+  // A modal dialog's controls get their other state pictures once it is shown.
+  SIZE size{};
+  SkinImage normal = preload_->TakeNormal(size);
+  TakeBackground(std::move(normal), size);
+  pendingStates_.clear();
+  statesAsked_ = false;
+  CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pendingStates_));
+  Region outline;
+  mask_ = preload_->TakeMask(outline);
+  return outline;
+}
+
+void CSkinDialog::TakeBackground(SkinImage normal, SIZE size) {
+  // The background is the "Normal" picture the controls are cut from.
+  background_ = std::move(normal);
+  size_ = size;
   MoveWindow(Hwnd(), 0, 0, size_.cx, size_.cy, FALSE);
-  CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), over.Get(), down.Get(), disabled.Get()));
-  // The working pictures go here; every control holds its own cut-outs.
+}
+
+// A timer message comes only when nothing is left to paint: the controls'
+// state pictures are decoded once the whole dialog is on the screen.
+void CSkinDialog::AskForStatesWhenPainted() {
+  if (!preload_ || statesAsked_) return;
+  statesAsked_ = true;
+  SetTimer(Hwnd(), TIMER_SKIN_STATES, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CSkinDialog::OnStatesTimer() {
+  KillTimer(Hwnd(), TIMER_SKIN_STATES);
+  if (!preload_) return;
+  std::vector<RECT> rects;
+  for (const PendingStates& p : pendingStates_) rects.push_back(p.rect);
+  preload_->CutStates(std::move(rects), Hwnd(), MSG_SKIN_STATES_READY);
+}
+
+void CSkinDialog::OnStatesReady() {
+  if (!preload_) return;
+  std::vector<StateImages> states = preload_->TakeStates();
+  preload_.reset();
+  for (size_t i = 0; i < pendingStates_.size() && i < states.size(); ++i)
+    pendingStates_[i].button->SetStateImages(std::move(states[i].over), std::move(states[i].down),
+                                            std::move(states[i].disabled));
+  pendingStates_.clear();
 }
 
 void CSkinDialog::CenterOver(HWND owner) {
@@ -110,16 +155,26 @@ void CSkinDialog::CenterOver(HWND owner) {
 }
 
 void CSkinDialog::OnPaint() {
-  PaintScope paint(Hwnd());
+  {
+    PaintScope paint(Hwnd());
+    if (DrawsOver())
+      PaintComposed(paint.Get());
+    else
+      BlitBitmap(paint.Get(), background_.Get());
+  }
+  AskForStatesWhenPainted();
+}
+
+void CSkinDialog::PaintComposed(HDC dc) {
   RECT rc{};
   GetClientRect(Hwnd(), &rc);
-  MemoryDC memory(paint.Get());
-  Bitmap canvas(CreateCompatibleBitmap(paint.Get(), rc.right, rc.bottom));
+  MemoryDC memory(dc);
+  Bitmap canvas(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
   if (!memory || !canvas) return;
   SelectIn select(memory.Get(), canvas.Get());
   BlitBitmap(memory.Get(), background_.Get());
   PaintOver(memory.Get());
-  BitBlt(paint.Get(), 0, 0, rc.right, rc.bottom, memory.Get(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, rc.right, rc.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void CSkinDialog::OnLButtonDown(LPARAM lp) {
@@ -135,14 +190,18 @@ LRESULT CSkinDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CREATE: {
-      LoadSkin();
-      if (HRGN outline = RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0))
-        SetWindowRgn(Hwnd(), outline, TRUE);  // the window owns it from here
+      if (Region outline = LoadSkin())
+        SetWindowRgn(Hwnd(), outline.Release(), TRUE);  // the window owns it from here
       OnInitDialog();
       return 0;
     }
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
+    case MSG_SKIN_STATES_READY: OnStatesReady(); return 0;
+    case WM_TIMER:
+      if (wp != TIMER_SKIN_STATES) return Default(msg, wp, lp);
+      OnStatesTimer();
+      return 0;
     case WM_LBUTTONDOWN: OnLButtonDown(lp); return Default(msg, wp, lp);
     case WM_COMMAND:
       if (OnCommandFrom(reinterpret_cast<HWND>(lp), LOWORD(wp), HIWORD(wp))) return 0;
@@ -154,6 +213,8 @@ LRESULT CSkinDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
       mask_.Reset();
       background_.Reset();
+      preload_.reset();
+      pendingStates_.clear();
       return Default(msg, wp, lp);
     default: return Default(msg, wp, lp);
   }

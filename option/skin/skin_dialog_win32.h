@@ -2,20 +2,32 @@
 // description file. Derive from it, give the file name, and create the
 // controls in CreateControls. It runs either as a modal dialog (DoModal,
 // ended by EndModal with IDOK or IDCANCEL) or as a child page of another
-// window (CreatePage, Show).
+// window (CreatePage, Show). A modal dialog's pictures are decoded on a
+// thread of their own while its window is made, and its buttons get their
+// hover, pressed and disabled pictures just after it is first painted.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "option/skin/gdi_handles_win32.h"
 #include "option/skin/placement.h"
 #include "option/skin/skin_file.h"
+#include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_pictures_win32.h"
 #include "option/skin/skin_window_win32.h"
 
 class CSkinButton;
+
+// A control whose hover, pressed and disabled pictures come after it is made.
+struct PendingStates {
+  CSkinButton* button;
+  RECT rect;
+};
 
 // What a dialog gets while its controls are created: its skin description
 // and the four full-window state pictures the controls are cut from.
@@ -24,6 +36,10 @@ class SkinBuilder {
   SkinBuilder(HWND dialog, const SkinDescription& skin, HBITMAP normal, HBITMAP over, HBITMAP down,
               HBITMAP disabled)
       : dialog_(dialog), skin_(skin), images_{normal, over, down, disabled} {}
+  // Without the other state pictures yet: buttons are listed in later.
+  SkinBuilder(HWND dialog, const SkinDescription& skin, HBITMAP normal,
+              std::vector<PendingStates>& later)
+      : dialog_(dialog), skin_(skin), images_{normal, nullptr, nullptr, nullptr}, later_(&later) {}
 
   HWND Dialog() const { return dialog_; }
   const SkinDescription& Skin() const { return skin_; }
@@ -43,6 +59,7 @@ class SkinBuilder {
   HWND dialog_;
   const SkinDescription& skin_;
   HBITMAP images_[4];
+  std::vector<PendingStates>* later_ = nullptr;
 };
 
 class CSkinDialog : public CSkinWindow {
@@ -76,8 +93,12 @@ class CSkinDialog : public CSkinWindow {
     (void)control, (void)id, (void)code;
     return false;
   }
-  // Drawing over the background, into an off-screen bitmap of the client size.
+  // Drawing over the background. A dialog that draws says so with DrawsOver:
+  // its picture is then composed in an off-screen bitmap of the client size
+  // first, so that nothing flickers; the others copy the background straight
+  // to the window, sparing a full-size bitmap per paint.
   virtual void PaintOver(HDC dc) { (void)dc; }
+  virtual bool DrawsOver() const { return false; }
   // Top-level dialogs move when dragged by their surface; pages do not.
   bool IsPage() const;
 
@@ -85,14 +106,22 @@ class CSkinDialog : public CSkinWindow {
 
  private:
   bool CreateTopLevel(HWND owner, const char* title);
-  void LoadSkin();
+  Region LoadSkin();  // returns the outline
   void OnPaint();
+  void PaintComposed(HDC dc);
   void OnLButtonDown(LPARAM lp);
   void CenterOver(HWND owner);
+  void TakeBackground(SkinImage normal, SIZE size);
+  void AskForStatesWhenPainted();
+  void OnStatesTimer();
+  void OnStatesReady();
 
   std::string skinFileName_;
-  Bitmap mask_;
-  Bitmap background_;
+  SkinImage mask_;
+  SkinImage background_;
+  std::unique_ptr<SkinPicturesLoader> preload_;  // a modal dialog's pictures, decoding
+  std::vector<PendingStates> pendingStates_;     // controls waiting for preload_
+  bool statesAsked_ = false;
   SIZE size_{0, 0};
   bool modalEnded_ = false;
   INT_PTR modalResult_ = IDCANCEL;

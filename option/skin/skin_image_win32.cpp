@@ -4,7 +4,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <fstream>
+#include <utility>
 #include <vector>
 
 #include "option/skin/mask_outline.h"
@@ -23,64 +23,81 @@ struct ComRef {
   }
 };
 
-// In one read: the main dialog's pictures are 2 MB each, and reading them a
-// character at a time was a good part of Option's start-up.
-std::vector<char> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return {};
-  const std::streamoff size = in.tellg();
-  if (size <= 0) return {};
-  std::vector<char> bytes(static_cast<size_t>(size));
-  in.seekg(0);
-  if (!in.read(bytes.data(), size)) return {};
-  return bytes;
-}
-
-// A plain device-dependent copy, so the picture object can go.
-HBITMAP CopyBitmap(HBITMAP source, SIZE size) {
-  WindowDC screen(nullptr);
-  MemoryDC from(screen.Get()), to(screen.Get());
-  HBITMAP copy = CreateCompatibleBitmap(screen.Get(), size.cx, size.cy);
-  if (!copy || !from || !to) return copy;
-  SelectIn a(from.Get(), source), b(to.Get(), copy);
-  BitBlt(to.Get(), 0, 0, size.cx, size.cy, from.Get(), 0, 0, SRCCOPY);
-  return copy;
+// The whole file into movable memory that a stream can be made on, grown
+// when the file is larger than what it held before. Returns the file's size,
+// or 0 when it can't be read.
+DWORD ReadWholeFile(const std::string& path, HGLOBAL& buffer) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 0;
+  DWORD size = 0;
+  LARGE_INTEGER length{};
+  if (GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart < MAXLONG) {
+    if (buffer && GlobalSize(buffer) < static_cast<SIZE_T>(length.QuadPart))
+      buffer = GlobalFree(buffer);
+    if (!buffer) buffer = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length.QuadPart));
+    void* p = buffer ? GlobalLock(buffer) : nullptr;
+    DWORD read = 0;
+    if (p && ReadFile(file, p, static_cast<DWORD>(length.QuadPart), &read, nullptr) &&
+        read == length.QuadPart)
+      size = read;
+    if (p) GlobalUnlock(buffer);
+  }
+  CloseHandle(file);
+  return size;
 }
 
 }  // namespace
 
-bool LoadSkinImage(const std::string& path, Bitmap& bitmap, SIZE& size) {
-  bitmap.Reset();
-  size = {0, 0};
-  const std::vector<char> bytes = ReadWholeFile(path);
-  if (bytes.empty()) return false;
+SkinImage::SkinImage(SkinImage&& o) noexcept
+    : picture_(std::exchange(o.picture_, nullptr)), bitmap_(std::exchange(o.bitmap_, nullptr)) {}
 
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  if (!memory) return false;
-  if (void* p = GlobalLock(memory)) {
-    CopyMemory(p, bytes.data(), bytes.size());
-    GlobalUnlock(memory);
+SkinImage& SkinImage::operator=(SkinImage&& o) noexcept {
+  if (this != &o) {
+    Reset();
+    picture_ = std::exchange(o.picture_, nullptr);
+    bitmap_ = std::exchange(o.bitmap_, nullptr);
   }
+  return *this;
+}
+
+void SkinImage::Reset() {
+  bitmap_ = nullptr;
+  if (picture_) std::exchange(picture_, nullptr)->Release();  // deletes the bitmap
+}
+
+SkinImageReader::~SkinImageReader() {
+  if (buffer_) GlobalFree(buffer_);
+}
+
+bool SkinImageReader::Load(const std::string& path, SkinImage& image, SIZE& size) {
+  image.Reset();
+  size = {0, 0};
+  const DWORD length = ReadWholeFile(path, buffer_);
+  if (!length) return false;
+  // The stream is told the file's length: the memory may be longer.
   ComRef<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream.p))) {
-    GlobalFree(memory);
-    return false;
-  }
+  if (FAILED(CreateStreamOnHGlobal(buffer_, FALSE, &stream.p))) return false;
+  ULARGE_INTEGER streamSize{};
+  streamSize.QuadPart = length;
+  if (FAILED(stream.p->SetSize(streamSize))) return false;
   ComRef<IPicture> picture;
-  if (FAILED(OleLoadPicture(stream.p, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+  if (FAILED(OleLoadPicture(stream.p, static_cast<LONG>(length), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(&picture.p))) || !picture.p)
     return false;
   SHORT type = PICTYPE_NONE;
   OLE_HANDLE handle = 0;
   if (FAILED(picture.p->get_Type(&type)) || type != PICTYPE_BITMAP ||
-      FAILED(picture.p->get_Handle(&handle)))
+      FAILED(picture.p->get_Handle(&handle)) || !handle)
     return false;
-  HBITMAP decoded = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  const SIZE decodedSize = BitmapSize(decoded);
-  bitmap.Reset(CopyBitmap(decoded, decodedSize));
-  if (!bitmap) return false;
-  size = decodedSize;
+  image.bitmap_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+  image.picture_ = std::exchange(picture.p, nullptr);
+  size = BitmapSize(image.bitmap_);
   return true;
+}
+
+bool LoadSkinImage(const std::string& path, SkinImage& image, SIZE& size) {
+  return SkinImageReader().Load(path, image, size);
 }
 
 void CropImage(HDC surface, Bitmap& target, HBITMAP source, int left, int top, int right,

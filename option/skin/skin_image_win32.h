@@ -2,15 +2,54 @@
 #pragma once
 
 #include <windows.h>
+#include <ocidl.h>
 
 #include <string>
 
 #include "option/skin/gdi_handles_win32.h"
 
+// A decoded skin picture. The picture object owns the bitmap and is kept
+// rather than copied: each copy of a full-size dialog picture is megabytes of
+// fresh memory, and filling that was a good part of Option's start.
+class SkinImage {
+ public:
+  SkinImage() = default;
+  SkinImage(const SkinImage&) = delete;
+  SkinImage& operator=(const SkinImage&) = delete;
+  SkinImage(SkinImage&& o) noexcept;
+  SkinImage& operator=(SkinImage&& o) noexcept;
+  ~SkinImage() { Reset(); }
+
+  void Reset();
+  HBITMAP Get() const { return bitmap_; }
+  explicit operator bool() const { return bitmap_ != nullptr; }
+
+ private:
+  friend class SkinImageReader;
+  IPicture* picture_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+};
+
 // Decodes the file (any format the system picture object reads: BMP, JPEG,
-// GIF...) into bitmap and size. On failure the bitmap is left empty and the
+// GIF...) into image and size. On failure the image is left empty and the
 // size zero; returns whether a picture was loaded.
-bool LoadSkinImage(const std::string& path, Bitmap& bitmap, SIZE& size);
+bool LoadSkinImage(const std::string& path, SkinImage& image, SIZE& size);
+
+// LoadSkinImage for several files in a row: each file is read into the same
+// memory, so that a dialog's megabyte-sized pictures don't each need fresh
+// memory (which under Wine costs more than reading the file).
+class SkinImageReader {
+ public:
+  SkinImageReader() = default;
+  SkinImageReader(const SkinImageReader&) = delete;
+  SkinImageReader& operator=(const SkinImageReader&) = delete;
+  ~SkinImageReader();
+
+  bool Load(const std::string& path, SkinImage& image, SIZE& size);
+
+ private:
+  HGLOBAL buffer_ = nullptr;
+};
 
 // Replaces target by the part (left, top)-(right, bottom) of source, copied
 // 1:1. Does nothing when the source is empty; an empty or inverted rectangle

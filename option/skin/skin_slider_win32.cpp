@@ -20,7 +20,7 @@ void Trace(const char* format, double value) {
 
 // ---- thumb
 
-bool CSliderThumb::Create(CSkinSlider& track, Bitmap image, SIZE size) {
+bool CSliderThumb::Create(CSkinSlider& track, SkinImage image, SIZE size) {
   track_ = track.Hwnd();
   id_ = track.Id();
   image_ = std::move(image);

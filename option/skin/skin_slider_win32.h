@@ -9,6 +9,7 @@
 
 #include "option/skin/gdi_handles_win32.h"
 #include "option/skin/hover_help_win32.h"
+#include "option/skin/skin_image_win32.h"
 #include "option/skin/skin_window_win32.h"
 #include "option/skin/slider_math.h"
 
@@ -16,7 +17,7 @@ class CSkinSlider;
 
 class CSliderThumb : public CSkinWindow {
  public:
-  bool Create(CSkinSlider& track, Bitmap image, SIZE size);
+  bool Create(CSkinSlider& track, SkinImage image, SIZE size);
   void SetRange(int minimum, int maximum);
   void SetSnap(bool snap) { snap_ = snap; }
   // Clamps, stores and moves the thumb to the value's place; no notice.
@@ -37,7 +38,7 @@ class CSliderThumb : public CSkinWindow {
 
   HWND track_ = nullptr;
   int id_ = 0;
-  Bitmap image_;
+  SkinImage image_;
   SIZE size_{0, 0};
   SliderGeometry geometry_;
   int value_ = 0;
@@ -68,7 +69,7 @@ class CSkinSlider : public CSkinWindow {
   void OnPaint();
 
   CSliderThumb thumb_;
-  Bitmap thumbImage_;
+  SkinImage thumbImage_;
   SIZE thumbSize_{0, 0};
   Bitmap trackImage_;
   RECT rect_{};

@@ -1,0 +1,79 @@
+// The five full-window pictures of a skinned dialog (section "SCREEN"), and
+// their decoding on a thread of their own.
+#pragma once
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/skin_file.h"
+#include "option/skin/skin_image_win32.h"
+
+struct SkinPictures {
+  SkinImage mask, normal, over, down, disable;
+  SIZE size{};  // of the normal picture: the dialog's size
+
+  // Decodes the pictures the description names, from the skins folder.
+  static SkinPictures Load(const SkinScreenImages& names);
+};
+
+// A control's hover, pressed and disabled pictures, cut from the skin.
+struct StateImages {
+  Bitmap over, down, disabled;
+};
+
+// Decodes a modal dialog's pictures beside the interface thread, in steps.
+// The normal picture comes first: with it the dialog makes its window and
+// controls. Meanwhile the mask is decoded and the outline made from it. The
+// three other pictures are only needed once the pointer is on a control; when
+// the dialog has painted, it hands over its controls' rectangles and the
+// thread decodes the pictures, cuts the state pictures and tells the dialog.
+//
+// Under Wine, making the first window and decoding the main dialog's five
+// full-size pictures each take many tens of milliseconds, and decoding holds
+// the lock of all drawing; this way the main dialog is painted in not much
+// more than the time the window system needs, and its controls have all their
+// pictures about a tenth of a second later.
+class SkinPicturesLoader {
+ public:
+  explicit SkinPicturesLoader(const std::string& skinFileName);
+  SkinPicturesLoader(const SkinPicturesLoader&) = delete;
+  SkinPicturesLoader& operator=(const SkinPicturesLoader&) = delete;
+  ~SkinPicturesLoader();  // stops what nobody waits for any more
+
+  // Waits for the normal picture and hands it over with its size.
+  SkinImage TakeNormal(SIZE& size);
+  // Waits for the mask and hands it over with the outline made from it
+  // (white cut away; empty when there is none).
+  SkinImage TakeMask(Region& outline);
+  // Asks for the state pictures at these rectangles; message is posted to
+  // window when they are cut.
+  void CutStates(std::vector<RECT> rects, HWND window, UINT message);
+  // After the message: the pictures, in the order of the rectangles.
+  std::vector<StateImages> TakeStates();
+
+ private:
+  void Run(const SkinScreenImages& paths);
+  static std::vector<StateImages> CutAll(SkinImageReader& reader, const SkinScreenImages& paths,
+                                         const std::vector<RECT>& rects);
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool normalReady_ = false;
+  bool maskReady_ = false;
+  bool rectsGiven_ = false;
+  bool stopping_ = false;
+  SkinImage normal_, mask_;
+  SIZE size_{};
+  Region outline_;
+  std::vector<RECT> rects_;
+  HWND window_ = nullptr;
+  UINT message_ = 0;
+  std::vector<StateImages> states_;
+  std::thread thread_;  // last: starts when everything above exists
+};
