@@ -76,5 +76,30 @@ TEST(Bmp, RefusesWhatItCannotRead) {
   EXPECT_FALSE(DecodeBmp(magic));
 }
 
+TEST(Bmp, MasksTakeOneBitAndComeBackBlackAndWhite) {
+  for (int w = 1; w <= 40; w += 3) {
+    Image mask(w, 3);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < w; ++x)
+        mask.Set(x, y, (x + y) % 3 ? Rgb{255, 255, 255} : Rgb{254, 255, 255});  // near-white is not white
+    const auto bytes = EncodeMaskBmp(mask);
+    EXPECT_EQ(bytes[28], 1);
+    EXPECT_EQ(Le32(bytes, 10), 62u);  // headers and two palette entries
+    EXPECT_EQ(bytes.size(), 62u + size_t((w + 31) / 32) * 4 * 3);
+    const auto back = DecodeBmp(bytes);
+    ASSERT_TRUE(back);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < w; ++x) {
+        const Rgb c = back->At(x, y);
+        const bool white = (x + y) % 3 != 0;
+        EXPECT_EQ(c.r, white ? 255 : 0) << w << " " << x << "," << y;
+        EXPECT_EQ(c.b, white ? 255 : 0);
+      }
+  }
+  auto overlapping = EncodeMaskBmp(Image(8, 1));
+  overlapping[10] = 58;  // pixels said to start inside the palette
+  EXPECT_FALSE(DecodeBmp(overlapping));
+}
+
 }  // namespace
 }  // namespace skingen

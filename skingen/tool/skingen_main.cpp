@@ -32,9 +32,9 @@ bool WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
   return bool(out);
 }
 
-bool WritePicture(const fs::path& path, const Image& image) {
+bool WritePicture(const fs::path& path, const Image& image, bool mask = false) {
   const bool jpeg = path.extension() == ".jpg";
-  if (!WriteFile(path, jpeg ? EncodeJpeg(image, 93) : EncodeBmp(image))) {
+  if (!WriteFile(path, jpeg ? EncodeJpeg(image, 93) : mask ? EncodeMaskBmp(image) : EncodeBmp(image))) {
     std::fprintf(stderr, "skingen: cannot write %s\n", path.c_str());
     return false;
   }
@@ -185,7 +185,7 @@ int main(int argc, char** argv) {
   for (const auto& l : layouts) {
     const std::string ini = SkinIni(l);
     bool ok = WriteFile(target / l.skin_file, std::vector<uint8_t>(ini.begin(), ini.end())) &&
-              WritePicture(target / l.mask, RenderMask(l)) &&
+              WritePicture(target / l.mask, RenderMask(l), /*mask=*/true) &&
               WritePicture(target / l.normal, RenderState(l, State::kNormal)) &&
               WritePicture(target / l.over, RenderState(l, State::kOver)) &&
               WritePicture(target / l.down, RenderState(l, State::kDown)) &&
