@@ -33,9 +33,15 @@ class InProgressScope {
 Transfer::Transfer(ReportSink& sink, TransferWait& wait, ProfileActivated activated)
     : sink_(sink), wait_(wait), activated_(std::move(activated)) {}
 
-TransferResult Transfer::Run(unsigned kind, const ProfileSet& set) {
-  abort_ = false;
+TransferResult Transfer::Run(unsigned kind, const ProfileSet& set,
+                             const std::function<bool()>& attached) {
+  // In progress first, then the last job's abort forgotten, then the mouse
+  // asked for: an unplug either shows in the answer or finds the job running
+  // and its abort kept.
   InProgressScope running(inProgress_);
+  abort_ = false;
+  if (attached && !attached()) return TransferResult::NoDevice;
+  if (abort_) return TransferResult::Aborted;
   switch (kind) {
     case TRANSFER_CHANGES: return SendSettings(set, false);
     case TRANSFER_FULL: return SendSettings(set, true);

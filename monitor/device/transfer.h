@@ -25,7 +25,11 @@ class Transfer {
   Transfer& operator=(const Transfer&) = delete;
 
   // Runs one job to its end or to an abort. Only one thread runs jobs.
-  TransferResult Run(unsigned kind, const ProfileSet& set);
+  // attached (when given) is asked once the job takes aborts: false drops the
+  // job (NoDevice), and an abort requested after its answer ends the job
+  // before its first report, however soon it comes.
+  TransferResult Run(unsigned kind, const ProfileSet& set,
+                     const std::function<bool()>& attached = {});
 
   // From any thread: ends a running job after its current step. Ignored when
   // no job is running.

@@ -92,12 +92,12 @@ void TransferThread::RunLoop() {
     const Job job = TakeJob(msg);
     if (!job) continue;
     const auto kind = static_cast<unsigned>(msg.wParam);
-    TransferResult result = TransferResult::NoDevice;
+    TransferResult result;
     if (stopping_ || (kind == TRANSFER_FULL && FullTransferQueued())) {
       result = TransferResult::Aborted;
-    } else if (!attached_ || attached_()) {
+    } else {
       FineTimer fine;
-      result = transfer_.Run(kind, *job);
+      result = transfer_.Run(kind, *job, attached_);
     }
     if (done_) done_(kind, result);
   }

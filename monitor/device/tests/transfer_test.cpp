@@ -176,6 +176,26 @@ TEST_F(TransferTest, AbortedActivationGivesNoNotice) {
   EXPECT_TRUE(activated.empty());
 }
 
+TEST_F(TransferTest, UnplugJustAfterTheAttachedCheckStopsTheJobBeforeItsFirstReport) {
+  bool present = true;
+  auto unplug = [&] {
+    present = false;
+    transfer->RequestAbort();
+  };
+  // The mouse goes the moment the check has answered that it is there.
+  EXPECT_EQ(transfer->Run(TRANSFER_FULL, *set, [&] {
+    const bool answer = present;
+    unplug();
+    return answer;
+  }), TransferResult::Aborted);
+  EXPECT_TRUE(log.lines.empty());
+  // Gone before the check: the job is dropped.
+  EXPECT_EQ(transfer->Run(TRANSFER_PROFILE_ONLY, *set, [&] { return present; }),
+            TransferResult::NoDevice);
+  EXPECT_TRUE(log.lines.empty());
+  EXPECT_FALSE(transfer->InProgress());
+}
+
 TEST_F(TransferTest, AbortOutsideATransferIsIgnoredAndNextTransferRuns) {
   transfer->RequestAbort();
   EXPECT_EQ(wait.wakes(), 0);
