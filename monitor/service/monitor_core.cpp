@@ -166,14 +166,16 @@ void CMonitorCore::OnAppletText(const void* data, size_t size) {
   if (deviceState_ == kDeviceAttached) PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_TEXT, 0);
 }
 
-void CMonitorCore::OnTransferFinished(unsigned kind) {
+void CMonitorCore::OnTransferFinished(unsigned kind, TransferResult result) {
   if (kind == TRANSFER_CHANGES) {
     platform_.Trace("Thread Send Enable OK/Apply Button\n");
     if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
       platform_.Post(option, MSG_APPLY_DONE, 0, 0);
     else
       platform_.Trace("OnApplyAllSetting Don't find Brisa Option Dialog\n");
-  } else if (kind == TRANSFER_PROFILE_ONLY && ProfileNoticesOn(notices_)) {
+  } else if (kind == TRANSFER_PROFILE_ONLY && result == TransferResult::Completed &&
+             ProfileNoticesOn(notices_)) {
+    // Only a profile the mouse really took is announced again.
     PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_PROFILE, ProfileNoticeParam(set_.CurrentProfile));
   }
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "monitor/device/device_events.h"
+#include "monitor/device/transfer.h"
 #include "monitor/service/host_actions.h"
 #include "monitor/service/monitor_platform.h"
 #include "settings/profile_set.h"
@@ -38,7 +39,7 @@ class CMonitorCore : public DeviceEventSink {
   // WM_COPYDATA from an applet; the window answers 1.
   void OnAppletText(const void* data, size_t size);
   // Called by TransferThread when a transfer of this kind ends.
-  void OnTransferFinished(unsigned kind);
+  void OnTransferFinished(unsigned kind, TransferResult result);
 
   const ProfileSet& Settings() const { return set_; }
   ProfileSet& Settings() { return set_; }

@@ -52,7 +52,9 @@ LRESULT CMonitorWnd::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case MSG_TRAY_NOTIFY: OnSystrayNotify(lParam); return 0;
-    case MSG_TRANSFER_DONE: OnTransferDone(static_cast<unsigned>(wParam)); return 0;
+    case MSG_TRANSFER_DONE:
+      OnTransferDone(static_cast<unsigned>(wParam), static_cast<TransferResult>(lParam));
+      return 0;
     case MSG_APPLY: core_->OnApplyRequest(); return 0;
     case MSG_COPY_BLOCK: core_->OnCopyBlock(); return 0;
     case MSG_COPY_BLOCK_APPLY: core_->OnCopyBlockAndApply(); return 0;
@@ -123,4 +125,6 @@ void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
   }
 }
 
-void CMonitorWnd::OnTransferDone(unsigned kind) { core_->OnTransferFinished(kind); }
+void CMonitorWnd::OnTransferDone(unsigned kind, TransferResult result) {
+  core_->OnTransferFinished(kind, result);
+}

@@ -31,7 +31,7 @@ class CMonitorWnd {
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnCommand(unsigned id);
   void OnSystrayNotify(LPARAM mouseMessage);
-  void OnTransferDone(unsigned kind);
+  void OnTransferDone(unsigned kind, TransferResult result);
 
   HWND window_ = nullptr;
   bool openOptionRequest_;

@@ -126,7 +126,7 @@ TEST_F(MonitorCoreTest, ApplyWithTheMouseStartsAChangeTransfer) {
   EXPECT_TRUE(fake.Has(PostLine(kOverlay, MSG_OVERLAY_SETTINGS, 0, 0x23450006)));
   EXPECT_TRUE(fake.Has("transfer 1"));
   EXPECT_FALSE(fake.Has(PostLine(kOption, MSG_APPLY_DONE, 0, 0)));
-  core.OnTransferFinished(TRANSFER_CHANGES);
+  core.OnTransferFinished(TRANSFER_CHANGES, TransferResult::Completed);
   EXPECT_TRUE(fake.Has(PostLine(kOption, MSG_APPLY_DONE, 0, 0)));
 }
 
@@ -329,7 +329,7 @@ TEST_F(MonitorCoreTest, AutoSwitchPicksTheLowestMatchingProfile) {
       PostLine(kOverlay, MSG_OVERLAY_SHOW, OVERLAY_PROFILE, 3 * 65536)};
   EXPECT_EQ(fake.log, expected);
   fake.log.clear();
-  core.OnTransferFinished(TRANSFER_PROFILE_ONLY);
+  core.OnTransferFinished(TRANSFER_PROFILE_ONLY, TransferResult::Completed);
   EXPECT_EQ(fake.log, (std::vector<std::string>{
                           PostLine(kOverlay, MSG_OVERLAY_SHOW, OVERLAY_PROFILE, 3 * 65536)}));
   fake.log.clear();
@@ -340,12 +340,24 @@ TEST_F(MonitorCoreTest, AutoSwitchPicksTheLowestMatchingProfile) {
   EXPECT_EQ(core.Settings().CurrentProfile, 3);
 }
 
+TEST_F(MonitorCoreTest, AutoSwitchCutShortByAnUnplugIsNotAnnouncedAgain) {
+  fake.overlayRecord.Switches[2] = 1;
+  StartWithPartners();
+  std::strcpy(core.Settings().Profiles[2].GameFile, "game.exe");
+  fake.foreground = "game.exe";
+  core.OnTimer(TIMER_AUTO_SWITCH);
+  fake.log.clear();
+  core.OnTransferFinished(TRANSFER_PROFILE_ONLY, TransferResult::Aborted);
+  core.OnTransferFinished(TRANSFER_PROFILE_ONLY, TransferResult::NoDevice);
+  EXPECT_TRUE(fake.log.empty());
+}
+
 TEST_F(MonitorCoreTest, AutoSwitchWithoutProfileNoticesPostsNoNotice) {
   StartWithPartners();
   std::strcpy(core.Settings().Profiles[0].GameFile, "game.exe");
   fake.foreground = "game.exe";
   core.OnTimer(TIMER_AUTO_SWITCH);
-  core.OnTransferFinished(TRANSFER_PROFILE_ONLY);
+  core.OnTransferFinished(TRANSFER_PROFILE_ONLY, TransferResult::Completed);
   EXPECT_EQ(core.Settings().CurrentProfile, 0);
   EXPECT_FALSE(fake.Has(PostLine(kOverlay, MSG_OVERLAY_SHOW, OVERLAY_PROFILE, 0)));
 }
