@@ -48,7 +48,7 @@ bool CMonitorCore::Start(bool openOptionRequest) {
   if (attached) {
     platform_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
     platform_.StartTimer(TIMER_FIRST_TRANSFER, kFirstTransferDelay);
-    platform_.AddTrayIcon();
+    ShowTrayIcon();
     if (openOptionRequest) OnCustomizer();
   }
   platform_.WriteDeviceState(attached ? 1 : 0);
@@ -119,6 +119,8 @@ void CMonitorCore::OnDeviceMessage(uint32_t eventWord) {
 void CMonitorCore::OnTimer(unsigned id) {
   switch (id) {
     case TIMER_AUTO_SWITCH:
+      // The timer runs while the mouse is attached: the icon belongs there.
+      if (!trayShown_) ShowTrayIcon();
       AutoSwitch();
       break;
     case TIMER_FIRST_TRANSFER:
@@ -146,6 +148,15 @@ void CMonitorCore::AutoSwitch() {
   PostToOption(MSG_PROFILE_CHANGED);
   if (ProfileNoticesOn(notices_))
     PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_PROFILE, ProfileNoticeParam(profile));
+}
+
+void CMonitorCore::ShowTrayIcon() { trayShown_ = platform_.AddTrayIcon(); }
+
+void CMonitorCore::OnTaskbarCreated() {
+  // A new shell knows none of the icons the old one showed.
+  platform_.RemoveTrayIcon();
+  trayShown_ = false;
+  if (deviceState_ == kDeviceAttached) ShowTrayIcon();
 }
 
 void CMonitorCore::OnCustomizer() {
@@ -186,7 +197,7 @@ void CMonitorCore::OnDeviceArrival() {
   platform_.OpenDevice();
   MarkAllChanged(set_);
   platform_.PostTransfer(TRANSFER_FULL);
-  platform_.AddTrayIcon();
+  ShowTrayIcon();
   platform_.WriteDeviceState(1);
   platform_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
 }
@@ -198,6 +209,7 @@ void CMonitorCore::OnDeviceRemoval() {
   platform_.CloseDevice();
   platform_.RequestTransferAbort();
   platform_.RemoveTrayIcon();
+  trayShown_ = false;
   platform_.StopTimer(TIMER_AUTO_SWITCH);
   platform_.WriteDeviceState(0);
   if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))

@@ -36,6 +36,8 @@ class CMonitorCore : public DeviceEventSink {
   void OnDeviceMessage(uint32_t eventWord);
   void OnTimer(unsigned id);
   void OnCustomizer();          // command 6001
+  // The shell's taskbar was (re)created: icons must be added again.
+  void OnTaskbarCreated();
   // WM_COPYDATA from an applet; the window answers 1.
   void OnAppletText(const void* data, size_t size);
   // Called by TransferThread when a transfer of this kind ends.
@@ -69,6 +71,7 @@ class CMonitorCore : public DeviceEventSink {
   void PostToOverlay(unsigned message, uintptr_t wParam, intptr_t lParam);
   void ReadNoticeSettings();
   void KeepCurrentProfileValid();
+  void ShowTrayIcon();
   Profile& Current() { return set_.Profiles[set_.CurrentProfile]; }
 
   MonitorPlatform& platform_;
@@ -76,4 +79,5 @@ class CMonitorCore : public DeviceEventSink {
   ProfileSet set_{};
   OverlaySetting notices_{};
   std::atomic<int> deviceState_{kDeviceNotFound};
+  bool trayShown_ = false;
 };

@@ -26,7 +26,8 @@ class MonitorPlatform {
 
   virtual void StartTimer(unsigned id, unsigned milliseconds) = 0;
   virtual void StopTimer(unsigned id) = 0;
-  virtual void AddTrayIcon() = 0;
+  // True when the shell shows the icon (it may not run yet at logon).
+  virtual bool AddTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;
 
   // Start-up resources. CreateSharedMutex is false when another Monitor owns it.

@@ -92,7 +92,10 @@ void CMonitorPlatformWin32::StartTimer(unsigned id, unsigned ms) { SetTimer(wind
 
 void CMonitorPlatformWin32::StopTimer(unsigned id) { KillTimer(window_, id); }
 
-void CMonitorPlatformWin32::AddTrayIcon() { tray_.Add(window_, language_.Text(1004)); }
+bool CMonitorPlatformWin32::AddTrayIcon() {
+  tray_.Add(window_, language_.Text(1004));
+  return tray_.Shown();
+}
 
 void CMonitorPlatformWin32::RemoveTrayIcon() { tray_.Remove(); }
 

@@ -49,7 +49,7 @@ class CMonitorPlatformWin32 final : public MonitorPlatform {
   void PostOwnCommand(unsigned id) override;
   void StartTimer(unsigned id, unsigned milliseconds) override;
   void StopTimer(unsigned id) override;
-  void AddTrayIcon() override;
+  bool AddTrayIcon() override;
   void RemoveTrayIcon() override;
   bool CreateSharedMutex() override;
   bool CreateSharedBlock() override;

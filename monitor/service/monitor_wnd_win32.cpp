@@ -7,6 +7,13 @@
 
 namespace {
 constexpr char kWindowClass[] = "OspreyArenaMonitorWnd";
+
+// Broadcast by the shell when its taskbar is created: at logon after the
+// programs that started before it, and after the shell restarted.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
 }  // namespace
 
 std::unique_ptr<CMonitorWnd> CMonitorWnd::Create(HINSTANCE instance, bool openOptionRequest) {
@@ -61,7 +68,12 @@ LRESULT CMonitorWnd::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case MSG_MONITOR_IGNORED: return 0;
     case MSG_DEVICE_EVENT: core_->OnDeviceMessage(EventWordFromReport(wParam, lParam)); return 0;
     case MSG_DEVICE_CHANGE: core_->OnDeviceMessage(EventWordFromChange(wParam)); return 0;
-    default: return DefWindowProcA(window_, message, wParam, lParam);
+    default:
+      if (message == TaskbarCreatedMessage()) {
+        core_->OnTaskbarCreated();
+        return 0;
+      }
+      return DefWindowProcA(window_, message, wParam, lParam);
   }
 }
 

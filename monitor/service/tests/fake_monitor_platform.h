@@ -18,6 +18,7 @@ class FakeMonitorPlatform : public MonitorPlatform {
   bool attachedAtStart = true;
   bool transferThreadTakes = true;
   bool overlayRecordPresent = true;
+  bool shellTakesTrayIcon = true;
   OverlaySetting overlayRecord{};
   ProfileSet loaded{};
   std::string foreground;
@@ -61,7 +62,10 @@ class FakeMonitorPlatform : public MonitorPlatform {
     Add("timer " + std::to_string(id) + " " + std::to_string(ms));
   }
   void StopTimer(unsigned id) override { Add("stop timer " + std::to_string(id)); }
-  void AddTrayIcon() override { Add("tray add"); }
+  bool AddTrayIcon() override {
+    Add("tray add");
+    return shellTakesTrayIcon;
+  }
   void RemoveTrayIcon() override { Add("tray remove"); }
   bool CreateSharedMutex() override { Add("mutex"); return mutexFree; }
   bool CreateSharedBlock() override { Add("block create"); return true; }

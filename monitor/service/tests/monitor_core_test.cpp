@@ -373,6 +373,21 @@ TEST_F(MonitorCoreTest, AppletTextOfExactly151Bytes) {
   EXPECT_EQ(fake.Count(PostLine(kOverlay, MSG_OVERLAY_SHOW, OVERLAY_TEXT, 0)), 1);
 }
 
+TEST_F(MonitorCoreTest, TrayIconComesBackWhenTheShellWasNotThereOrRestarted) {
+  fake.shellTakesTrayIcon = false;  // logon: the shell isn't up yet
+  StartWithPartners();
+  fake.shellTakesTrayIcon = true;
+  core.OnTimer(TIMER_AUTO_SWITCH);
+  core.OnTimer(TIMER_AUTO_SWITCH);
+  EXPECT_EQ(fake.Count("tray add"), 1);
+  core.OnTaskbarCreated();
+  EXPECT_EQ(fake.log.back(), "tray add");
+  core.OnDeviceMessage(Word(0x7F00, 2));
+  fake.log.clear();
+  core.OnTaskbarCreated();  // no mouse, no icon
+  EXPECT_FALSE(fake.Has("tray add"));
+}
+
 TEST_F(MonitorCoreTest, ShutdownInOrder) {
   StartWithPartners();
   fake.windows[names::kAppletGaugeTitle] = 32;
