@@ -15,11 +15,12 @@ extern "C" {
 #include <vector>
 
 #include "hiddriver/input_report.h"
+#include "hiddriver/report_frame.h"
 
 namespace {
 
-constexpr USHORT kFeatureLength = 9;
-constexpr USHORT kOutputLength = 65;
+constexpr size_t kCommandSize = 8;
+constexpr size_t kPacketSize = 64;
 constexpr char kNotifyClass[] = "OspreyHidNotify";
 
 struct Caps {
@@ -149,7 +150,7 @@ int CHidBackend::CloseMonitor() {
   return 1;
 }
 
-UniqueHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
+CHidBackend::Collection CHidBackend::OpenCollection(Want want, bool overlapped) const {
   for (const std::string& path : HidDevicePaths()) {
     UniqueHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -161,18 +162,21 @@ UniqueHandle CHidBackend::OpenCollection(Want want, bool overlapped) const {
         attributes.ProductID != product_)
       continue;
     const Caps caps = CollectionCaps(device.get());
-    if ((want == Want::Feature && caps.feature >= kFeatureLength) ||
-        (want == Want::Output && caps.output >= kOutputLength) ||
-        (want == Want::Input && caps.input >= kInputReportSize))
-      return device;
+    if (want == Want::Feature && ChannelFits(caps.feature, kCommandSize))
+      return {std::move(device), caps.feature};
+    if (want == Want::Output && ChannelFits(caps.output, kPacketSize))
+      return {std::move(device), caps.output};
+    if (want == Want::Input && caps.input >= kInputReportSize)
+      return {std::move(device), caps.input};
   }
   return {};
 }
 
 int CHidBackend::OpenFeature() {
-  UniqueHandle device = OpenCollection(Want::Feature, false);
+  Collection found = OpenCollection(Want::Feature, false);
   std::lock_guard lock(lock_);
-  feature_ = std::move(device);
+  feature_ = std::move(found.device);
+  featureLength_ = found.reportLength;
   return feature_ ? 1 : 0;
 }
 
@@ -183,30 +187,31 @@ int CHidBackend::CloseFeature() {
 }
 
 int CHidBackend::SetFeature(const std::uint8_t* bytes, int length) {
-  if (bytes == nullptr || length != 8) return 0;
-  std::uint8_t report[kFeatureLength] = {};
-  CopyMemory(report + 1, bytes, 8);
+  if (bytes == nullptr || length != static_cast<int>(kCommandSize)) return 0;
   std::lock_guard lock(lock_);
-  if (!feature_) return 0;
-  return HidD_SetFeature(feature_.get(), report, sizeof report) ? 1 : 0;
+  std::vector<std::uint8_t> report = FrameReport(bytes, kCommandSize, featureLength_);
+  if (!feature_ || report.empty()) return 0;
+  return HidD_SetFeature(feature_.get(), report.data(), static_cast<ULONG>(report.size())) ? 1 : 0;
 }
 
 int CHidBackend::GetFeature(std::uint8_t* bytes, int length) {
-  if (bytes == nullptr || length < 8) return 0;
-  std::uint8_t report[kFeatureLength] = {};
+  if (bytes == nullptr || length < static_cast<int>(kCommandSize)) return 0;
   std::lock_guard lock(lock_);
-  if (!feature_ || !HidD_GetFeature(feature_.get(), report, sizeof report)) return 0;
-  CopyMemory(bytes, report + 1, 8);
+  if (!feature_ || !ChannelFits(featureLength_, kCommandSize)) return 0;
+  std::vector<std::uint8_t> report(featureLength_, 0);
+  if (!HidD_GetFeature(feature_.get(), report.data(), static_cast<ULONG>(report.size()))) return 0;
+  CopyMemory(bytes, report.data() + 1, kCommandSize);
   return 1;
 }
 
 int CHidBackend::OpenReport() {
   CloseReport();
-  UniqueHandle output = OpenCollection(Want::Output, false);
-  UniqueHandle input = OpenCollection(Want::Input, true);
+  Collection output = OpenCollection(Want::Output, false);
+  Collection input = OpenCollection(Want::Input, true);
   std::lock_guard lock(lock_);
-  output_ = std::move(output);
-  input_ = std::move(input);
+  output_ = std::move(output.device);
+  outputLength_ = output.reportLength;
+  input_ = std::move(input.device);
   if (input_) {
     stopRead_ = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (stopRead_) reader_ = std::thread(&CHidBackend::ReadLoop, this);
@@ -230,14 +235,14 @@ int CHidBackend::CloseReport() {
 }
 
 int CHidBackend::WriteUSB(const std::uint8_t* bytes, int length) {
-  if (bytes == nullptr || length != 64) return 0;
-  std::uint8_t report[kOutputLength] = {};
-  CopyMemory(report + 1, bytes, 64);
+  if (bytes == nullptr || length != static_cast<int>(kPacketSize)) return 0;
   std::lock_guard lock(lock_);
-  if (!output_) return 0;
+  const std::vector<std::uint8_t> report = FrameReport(bytes, kPacketSize, outputLength_);
+  if (!output_ || report.empty()) return 0;
   DWORD written = 0;
-  return WriteFile(output_.get(), report, sizeof report, &written, nullptr) &&
-                 written == sizeof report
+  return WriteFile(output_.get(), report.data(), static_cast<DWORD>(report.size()), &written,
+                   nullptr) &&
+                 written == report.size()
              ? 1
              : 0;
 }

@@ -1,12 +1,12 @@
 // The backend for the real mouse through the Windows HID API. Report layouts
-// (report id 0 first on the wire):
-//   feature report  9 bytes: 0, then the 8 command bytes
-//   output report  65 bytes: 0, then the 64 packet bytes
+// (report id 0 first on the wire, padded to the collection's declared length):
+//   feature report  9 bytes or more: 0, then the 8 command bytes
+//   output report  65 bytes or more: 0, then the 64 packet bytes
 //   input report    see input_report.h (type, value)
 // The mouse may expose several HID collections: the feature device is the
 // first one with feature reports of 9 bytes or more, the report device the
-// first with 65-byte output reports, and events are read from the first with
-// input reports. Arrival and removal come from device-interface
+// first with output reports of 65 bytes or more, and events are read from the
+// first with input reports. Arrival and removal come from device-interface
 // notifications on a window of the library's own thread.
 #pragma once
 
@@ -38,7 +38,11 @@ class CHidBackend : public CDeviceBackend {
 
  private:
   enum class Want { Feature, Output, Input };
-  UniqueHandle OpenCollection(Want want, bool overlapped) const;
+  struct Collection {
+    UniqueHandle device;
+    USHORT reportLength = 0;  // declared length of the wanted reports
+  };
+  Collection OpenCollection(Want want, bool overlapped) const;
   void ReadLoop();
   void StopReader();
 
@@ -48,7 +52,9 @@ class CHidBackend : public CDeviceBackend {
 
   std::mutex lock_;  // the handles below, between window and transfer threads
   UniqueHandle feature_;
+  USHORT featureLength_ = 0;
   UniqueHandle output_;
+  USHORT outputLength_ = 0;
   UniqueHandle input_;
   UniqueHandle stopRead_;
   std::thread reader_;
