@@ -15,6 +15,18 @@ const Root kRoots[] = {{"HKEY_LOCAL_MACHINE\\", HKEY_LOCAL_MACHINE},
                            {"HKEY_USERS\\", HKEY_USERS}};
 
 HWND AsWindow(MediaDesktop::Window w) { return reinterpret_cast<HWND>(w); }
+
+std::optional<std::string> ReadValue(HKEY root, const char* key, const char* value, REGSAM view) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key, 0, KEY_READ | view, &opened) != ERROR_SUCCESS) return std::nullopt;
+  char buffer[kValueBuffer + 1] = {};
+  DWORD type = 0, size = kValueBuffer;
+  const LONG result =
+      RegQueryValueExA(opened, value, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(opened);
+  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+  return std::string(buffer, strnlen(buffer, size));
+}
 }  // namespace
 
 std::optional<std::string> Win32MediaDesktop::ReadRegistry(const char* key, const char* value) {
@@ -26,15 +38,10 @@ std::optional<std::string> Win32MediaDesktop::ReadRegistry(const char* key, cons
       break;
     }
   }
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
-  char buffer[kValueBuffer + 1] = {};
-  DWORD type = 0, size = kValueBuffer;
-  const LONG result =
-      RegQueryValueExA(opened, value, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(opened);
-  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-  return std::string(buffer, strnlen(buffer, size));
+  // Players of 32 bits register in the registry's 32-bit view, which a
+  // 64-bit Monitor doesn't see unless it asks for it.
+  if (auto found = ReadValue(root, key, value, 0)) return found;
+  return ReadValue(root, key, value, KEY_WOW64_32KEY);
 }
 
 std::string Win32MediaDesktop::ExpandEnvironment(const std::string& text) {
