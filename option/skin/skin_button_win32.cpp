@@ -172,16 +172,24 @@ LRESULT CSkinButton::OnLButtonUp(POINT p) {
   RECT rc{};
   GetClientRect(Hwnd(), &rc);
   const bool inside = PtInRect(&rc, p) != 0;
-  if (GetCapture() == Hwnd()) ReleaseCapture();
+  // Still over the button, the capture stays to follow the hover.
+  if (GetCapture() == Hwnd() && !(inside && hover_)) ReleaseCapture();
   Redraw();
   if (wasTracking && inside)
     SendMessageA(GetParent(Hwnd()), WM_COMMAND, command, reinterpret_cast<LPARAM>(Hwnd()));
   return 0;
 }
 
-void CSkinButton::OnCaptureChanged() {
-  // Another window of ours may hold the capture now: never take it back from it.
-  if (hover_) Redraw();
+void CSkinButton::OnCaptureChanged(HWND taker) {
+  if (taker == Hwnd()) return;
+  // The capture is how the button sees the mouse leave: without it (another
+  // window took it, or the user switched away with Alt+Tab) the hover ends
+  // now. The capture is never taken back from whoever has it.
+  tracking_ = false;
+  if (!hover_) return;
+  hover_ = false;
+  NotifyHover(false);
+  Redraw();
 }
 
 void CSkinButton::OnKillFocus() {
@@ -198,7 +206,7 @@ LRESULT CSkinButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: OnLButtonDown(); return 0;
     case WM_LBUTTONUP: return OnLButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-    case WM_CAPTURECHANGED: OnCaptureChanged(); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lp)); return 0;
     case WM_KILLFOCUS: OnKillFocus(); return 0;
     case WM_ENABLE: Redraw(); return 0;
     case WM_GETDLGCODE: return DLGC_BUTTON;

@@ -51,7 +51,7 @@ class CSkinButton : public CSkinWindow {
   void OnMouseMove(WPARAM keys, POINT p);
   void OnLButtonDown();
   LRESULT OnLButtonUp(POINT p);
-  void OnCaptureChanged();
+  void OnCaptureChanged(HWND taker);
   void OnKillFocus();
   void Redraw() { InvalidateRect(Hwnd(), nullptr, FALSE); }
 

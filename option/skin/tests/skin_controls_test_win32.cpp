@@ -139,6 +139,19 @@ TEST_F(SkinControls, HoverLeavesTheFirstButtonBeforeEnteringItsNeighbour) {
   ReleaseCapture();
 }
 
+TEST_F(SkinControls, HoverEndsWhenAnotherWindowTakesTheCapture) {
+  SendMessageA(page_.a.Hwnd(), WM_MOUSEMOVE, 0, Point(5, 5));
+  ASSERT_TRUE(page_.a.Hover());
+  Pump();
+  page_.hovers.clear();
+  SetCapture(host_);  // as a switch to another program takes it away
+  Pump();
+  EXPECT_FALSE(page_.a.Hover());
+  EXPECT_EQ(page_.hovers, (std::vector<std::pair<WPARAM, LPARAM>>{{0, 1}}));
+  EXPECT_EQ(GetCapture(), host_);
+  ReleaseCapture();
+}
+
 TEST_F(SkinControls, HelpTextNoticeGoesToTheMainDialog) {
   SendMessageA(page_.a.Hwnd(), WM_MOUSEMOVE, 0, Point(5, 5));
   MSG m;
