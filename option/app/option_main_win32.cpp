@@ -1,5 +1,6 @@
 // Option.exe: one instance per user, whose whole life is the main dialog.
 #include <windows.h>
+#include <objbase.h>
 
 #include "option/app/captions_win32.h"
 #include "option/app/main_dialog_win32.h"
@@ -12,6 +13,23 @@
 
 namespace {
 
+// The shell and the file dialogs expect the thread that opens them to be a
+// single-threaded COM apartment.
+class CComApartment {
+ public:
+  CComApartment()
+      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
+                                                           COINIT_DISABLE_OLE1DDE))) {}
+  ~CComApartment() {
+    if (initialised_) CoUninitialize();
+  }
+  CComApartment(const CComApartment&) = delete;
+  CComApartment& operator=(const CComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
 class COptionApp {
  public:
   int Run() {
@@ -23,6 +41,7 @@ class COptionApp {
     SetSkinsFolder(folder + "skins\\");
     int result = 0;
     {
+      CComApartment com;
       Captions captions(folder);
       MacroStore store;
       MonitorPartners partners;

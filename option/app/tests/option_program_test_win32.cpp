@@ -103,4 +103,24 @@ TEST_F(OptionProgram, ApplyWithoutMonitorSavesAtOnceAndKeepsTheChosenProfile) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(applyButton) != FALSE; }, 5000));
 }
 
+TEST_F(OptionProgram, ItsWindowThreadIsASingleThreadedApartment) {
+  // The shell and the file dialogs that Option opens need one.
+  const HANDLE sta = CreateEventA(nullptr, TRUE, FALSE, "OspreyProbeApartmentSta");
+  const HANDLE none = CreateEventA(nullptr, TRUE, FALSE, "OspreyProbeApartmentNone");
+  HMODULE probe = LoadLibraryA((BinFolder() / "com_apartment_probe.dll").string().c_str());
+  ASSERT_NE(probe, nullptr);
+  const auto hookProc = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void*>(GetProcAddress(probe, "ProbeApartment")));
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProc, probe,
+                                 GetWindowThreadProcessId(dialog_, nullptr));
+  ASSERT_NE(hook, nullptr);
+  PostMessageA(dialog_, WM_NULL, 0, 0);
+  const HANDLE findings[] = {sta, none};
+  EXPECT_EQ(WaitForMultipleObjects(2, findings, FALSE, 10000), WAIT_OBJECT_0);
+  UnhookWindowsHookEx(hook);
+  FreeLibrary(probe);
+  CloseHandle(sta);
+  CloseHandle(none);
+}
+
 }  // namespace
