@@ -67,7 +67,11 @@ void FolderFiles::SaveProfile(const Profile& profile, const std::string& path) {
 }
 
 void FolderFiles::ReplaceWithCopy(const std::string& source, const std::string& target) {
-  // Failures are left to show: the profile is then read from what the target holds.
+  // An import before the first apply finds no profiles' folder yet. Other
+  // failures are left to show: the profile is then read from what the
+  // target holds.
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ignored);
   DeleteFileA(target.c_str());
   CopyFileA(source.c_str(), target.c_str(), FALSE);
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);

@@ -25,7 +25,7 @@ class FolderFilesTest : public testing::Test {
     fs::create_directories(dir_);
   }
   void TearDown() override {
-    for (const auto& entry : fs::directory_iterator(dir_))
+    for (const auto& entry : fs::recursive_directory_iterator(dir_))
       SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(dir_);
   }
@@ -63,6 +63,20 @@ TEST_F(FolderFilesTest, ExportedProfileReplacesTheTargetAndReadsBack) {
   EXPECT_EQ(loaded.MacroKeyInfo[7].function, 5);
   EXPECT_EQ(loaded.MacroKeyInfo[7].data[0], 0x0E);
   EXPECT_EQ(loaded.Orientation, exported.Orientation);
+}
+
+TEST_F(FolderFilesTest, ImportBeforeTheFirstApplyMakesTheProfilesFolder) {
+  FolderFiles files(dir_.string() + "\\", store_);
+  Profile exported{};
+  SetDefaultProfile(exported, 0);
+  exported.Orientation = 1;
+  files.SaveProfile(exported, Path("mine.gmp"));
+  const std::string target = (dir_ / "config" / "Default0.gmp").string();
+  files.ReplaceWithCopy(Path("mine.gmp"), target);
+  Profile loaded{};
+  ASSERT_TRUE(files.CanRead(target));
+  files.LoadProfile(loaded, target);
+  EXPECT_EQ(loaded.Orientation, 1);
 }
 
 }  // namespace
