@@ -16,12 +16,19 @@ MonitorPartners::~MonitorPartners() {
   if (guard_) CloseHandle(guard_);
 }
 
+bool MonitorPartners::BlockOpen() {
+  // Option may have started before Monitor: the block Monitor made since
+  // is the one an apply must fill.
+  if (!blockOpen_) blockOpen_ = OpenSharedBlock() == 1;
+  return blockOpen_;
+}
+
 bool MonitorPartners::ReadSharedBlock(ProfileSet& dest) {
-  return blockOpen_ && ::ReadSharedBlock(dest) == 1;
+  return BlockOpen() && ::ReadSharedBlock(dest) == 1;
 }
 
 void MonitorPartners::WriteSharedBlock(const ProfileSet& src) {
-  if (blockOpen_) ::WriteSharedBlock(src);
+  if (BlockOpen()) ::WriteSharedBlock(src);
 }
 
 bool MonitorPartners::SendApply(int mode) {

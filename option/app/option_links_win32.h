@@ -11,7 +11,8 @@
 
 class MonitorPartners final : public OptionPartners {
  public:
-  // Opens the shared block when Monitor runs.
+  // Opens the shared block when Monitor runs; else at the first copy in or
+  // out after Monitor has started.
   MonitorPartners();
   MonitorPartners(const MonitorPartners&) = delete;
   MonitorPartners& operator=(const MonitorPartners&) = delete;
@@ -24,6 +25,8 @@ class MonitorPartners final : public OptionPartners {
   void PostApplyToApplets() override;
 
  private:
+  bool BlockOpen();
+
   bool blockOpen_ = false;
   HANDLE guard_ = nullptr;  // the block's mutex, held open while Option runs
 };

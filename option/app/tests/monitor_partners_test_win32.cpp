@@ -1,0 +1,33 @@
+// Option's link to Monitor when Option was there first: the block that
+// Monitor makes later is the one Option's apply fills.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "option/app/option_links_win32.h"
+#include "settings/profile_record.h"
+#include "settings/system_names.h"
+#include "settings/unique_handle_win32.h"
+
+TEST(MonitorPartnersTest, ABlockMadeAfterOptionStartedTakesTheApply) {
+  MonitorPartners partners;
+  ASSERT_FALSE(partners.MonitorRunning());
+
+  // Monitor starts: its mutex and block, as its process makes them.
+  UniqueHandle mutex(CreateMutexA(nullptr, FALSE, names::kSharedBlockMutex));
+  UniqueHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                          sizeof(ProfileSet), names::kSharedBlockName));
+  ASSERT_TRUE(mapping);
+  auto* view = static_cast<ProfileSet*>(
+      MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet)));
+  ASSERT_NE(view, nullptr);
+
+  auto applied = std::make_unique<ProfileSet>();
+  ClearProfileSet(*applied);
+  applied->CurrentProfile = 3;
+  partners.WriteSharedBlock(*applied);
+  EXPECT_EQ(view->CurrentProfile, 3);
+  UnmapViewOfFile(view);
+}
