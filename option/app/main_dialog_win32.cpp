@@ -42,14 +42,10 @@ CMainDialog::~CMainDialog() {
 }
 
 void CMainDialog::Start(bool monitorRunning) {
-  ProfileSet files;
-  ClearProfileSet(files);
-  if (!monitorRunning) LoadAll(folder_, files, DefaultSystemSettingsStore());
   store_.Clear();
   store_.Load(folder_);
   ReadOverlaySetting(folder_, core_.Overlay(), false);
-  core_.Start(files, monitorRunning,
-              [](Profile& p) { DefaultSystemSettingsStore().Read(p); });
+  core_.Start(monitorRunning, [](Profile& p) { DefaultSystemSettingsStore().Read(p); });
 }
 
 void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {

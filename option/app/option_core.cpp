@@ -34,14 +34,14 @@ Profile& OptionCore::CurrentProfile() {
   return working_->Profiles[p];
 }
 
-void OptionCore::Start(const ProfileSet& loadedFromFiles, bool fromMonitor,
-                       const std::function<void(Profile&)>& systemFromRegistry) {
+void OptionCore::Start(bool fromMonitor, const std::function<void(Profile&)>& systemFromRegistry) {
   ClearProfileSet(*saved_);
   if (fromMonitor && partners_.ReadSharedBlock(*saved_)) {
     ClearChangeFlags(*saved_);
   } else {
+    // No Monitor, or a block it can't read (a program died holding its lock).
     fromMonitor = false;
-    *saved_ = loadedFromFiles;
+    files_.LoadAll(*saved_);
     // A first start has no config.ini yet: the first profile is the active one.
     if (!ValidProfile(saved_->CurrentProfile)) saved_->CurrentProfile = 0;
   }

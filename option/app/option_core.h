@@ -54,6 +54,8 @@ class OptionFiles {
   // saves it.
   virtual void MergeMacrosFromProfiles(const ProfileSet& set) = 0;
   virtual int ReadFirmwareVersion() = 0;
+  // Every setting from the files, defaults for what they lack.
+  virtual void LoadAll(ProfileSet& into) = 0;
   // Reads a profile file into a profile; false when it can't be read.
   virtual bool LoadProfile(Profile& into, const std::string& path) = 0;
   virtual void SaveProfile(const Profile& profile, const std::string& path) = 0;
@@ -75,12 +77,11 @@ class OptionCore {
   bool Applying() const { return applying_; }
   Profile& CurrentProfile();
 
-  // Start-up: the settings from the shared block (source Monitor) or from
-  // `loaded` (the files), then the macro store merged and saved.
-  // `systemFromRegistry` puts the system mouse settings of Windows into the
-  // active profile when the source is Monitor.
-  void Start(const ProfileSet& loadedFromFiles, bool fromMonitor,
-             const std::function<void(Profile&)>& systemFromRegistry = {});
+  // Start-up: the settings from the shared block (source Monitor) or, without
+  // Monitor or when the block can't be read, from the files; then the macro
+  // store merged and saved. `systemFromRegistry` puts the system mouse
+  // settings of Windows into the active profile when the source is Monitor.
+  void Start(bool fromMonitor, const std::function<void(Profile&)>& systemFromRegistry = {});
 
   void SelectProfile(int index);
   void SetOrientation(int orientation);

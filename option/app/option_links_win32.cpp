@@ -65,6 +65,8 @@ void FolderFiles::MergeMacrosFromProfiles(const ProfileSet& set) {
 
 int FolderFiles::ReadFirmwareVersion() { return ::ReadFirmwareVersion(folder_); }
 
+void FolderFiles::LoadAll(ProfileSet& into) { ::LoadAll(folder_, into, DefaultSystemSettingsStore()); }
+
 bool FolderFiles::LoadProfile(Profile& into, const std::string& path) {
   return ::LoadProfile(into, path) == 1;
 }

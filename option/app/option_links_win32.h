@@ -42,6 +42,7 @@ class FolderFiles final : public OptionFiles {
   void SaveMacroStore() override;
   void MergeMacrosFromProfiles(const ProfileSet& set) override;
   int ReadFirmwareVersion() override;
+  void LoadAll(ProfileSet& into) override;
   bool LoadProfile(Profile& into, const std::string& path) override;
   void SaveProfile(const Profile& profile, const std::string& path) override;
   void ReplaceWithCopy(const std::string& source, const std::string& target) override;

@@ -14,6 +14,7 @@ struct World : OptionUi, OptionPartners, OptionFiles {
   bool monitor = true;
   bool block = true;
   ProfileSet shared{};
+  ProfileSet files{};
   ProfileSet lastSaved{};
   int firmware = 104;
   std::string firmwareText;
@@ -46,6 +47,7 @@ struct World : OptionUi, OptionPartners, OptionFiles {
   void SaveMacroStore() override { log.push_back("macros"); }
   void MergeMacrosFromProfiles(const ProfileSet&) override { log.push_back("merge"); }
   int ReadFirmwareVersion() override { return firmware; }
+  void LoadAll(ProfileSet& into) override { into = files; }
   bool LoadProfile(Profile& into, const std::string& path) override {
     log.push_back("load " + path);
     std::snprintf(into.ProFileName, sizeof into.ProFileName, "Imported");
@@ -66,9 +68,8 @@ struct OptionCoreTest : testing::Test {
   OptionCore core{w, w, w, "C:\\Osprey\\"};
   OptionCoreTest() {
     SetDefaultSettings(w.shared);
-    ProfileSet files;
-    SetDefaultSettings(files);
-    core.Start(files, true);
+    SetDefaultSettings(w.files);
+    core.Start(true);
     w.log.clear();
   }
 };
@@ -183,15 +184,14 @@ TEST_F(OptionCoreTest, FullReloadClearsFlagsAndMergesMacros) {
   EXPECT_EQ(w.log.back(), "merge");
 }
 
-TEST(OptionCoreStart, WithoutMonitorTheFilesAreTheSource) {
+TEST(OptionCoreStart, ABlockThatCantBeReadGivesTheSettingsOfTheFiles) {
   World w;
-  w.block = false;
+  w.block = false;  // Monitor's block is there, its lock abandoned
   OptionCore core{w, w, w, "/opt/osprey/"};
-  ProfileSet files;
-  SetDefaultSettings(files);
-  std::snprintf(files.Profiles[2].ProFileName, 250, "FromFile");
+  SetDefaultSettings(w.files);
+  std::snprintf(w.files.Profiles[2].ProFileName, 250, "FromFile");
   bool registryRead = false;
-  core.Start(files, true, [&](Profile&) { registryRead = true; });
+  core.Start(true, [&](Profile&) { registryRead = true; });
   EXPECT_STREQ(core.Working().Profiles[2].ProFileName, "FromFile");
   EXPECT_FALSE(registryRead);  // only with Monitor running
   EXPECT_EQ(w.firmwareText, "1.04");
@@ -202,11 +202,9 @@ TEST(OptionCoreStart, AFirstStartWithoutConfigMakesProfileOneActive) {
   World w;
   w.block = false;
   OptionCore core{w, w, w, "/opt/osprey/"};
-  ProfileSet files;
-  ClearProfileSet(files);
-  SetDefaultSettings(files);
-  files.CurrentProfile = -1;  // what a missing "CurrentProfile" key reads as
-  core.Start(files, false);
+  SetDefaultSettings(w.files);
+  w.files.CurrentProfile = -1;  // what a missing "CurrentProfile" key reads as
+  core.Start(false);
   EXPECT_EQ(core.Working().CurrentProfile, 0);
 }
 
