@@ -51,6 +51,20 @@ void CopyMacroIntoSlot(MacroKeyInfo& slot, const MacroRecord& macro);
 // usage and the modifier bits, and no macro name.
 void StoreKeyCombination(MacroKeyInfo& slot, uint8_t usage, uint8_t modifierBits);
 
+// The dialogs some commands open before the choice is stored. Each answers
+// false when the user cancelled: the button then stays as it was.
+class FunctionDialogs {
+ public:
+  virtual ~FunctionDialogs() = default;
+  // The choice would leave no button with the primary click.
+  virtual void WarnPrimaryClick() = 0;
+  // path: the button's program (empty unless it runs one), then the choice.
+  virtual bool ChooseProgram(std::string& path) = 0;
+  virtual bool ChoosePlayer(int& player) = 0;
+  // The key's usage and the modifier bits, as a button slot keeps them.
+  virtual bool ChooseKeyCombination(uint8_t& usage, uint8_t& modifierBits) = 0;
+};
+
 // Stores a program path. A path that doesn't fit the 260-byte field is
 // refused (false) and the field stays as it was: a cut path would name a
 // different file.

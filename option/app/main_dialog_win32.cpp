@@ -27,6 +27,44 @@ constexpr char kProfileFilter[] = "Gaming Mouse Profile(*.gmp)\0*.gmp\0";
 // Page-switch keys of the skin, in the order of CMainDialog::Page.
 constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
 
+// The small dialogs of the function menu, over the main dialog.
+class CFunctionDialogs final : public FunctionDialogs {
+ public:
+  explicit CFunctionDialogs(HWND owner) : owner_(owner) {}
+
+  void WarnPrimaryClick() override {
+    CClickWarnDialog warn;
+    warn.DoModal(owner_);
+  }
+  bool ChooseProgram(std::string& path) override {
+    CLaunchProgramDialog launch;
+    launch.path = path;
+    if (launch.DoModal(owner_) != IDOK) return false;
+    path = launch.path;
+    return true;
+  }
+  bool ChoosePlayer(int& player) override {
+    CSelectPlayerDialog chooser;
+    chooser.player = player;
+    if (chooser.DoModal(owner_) != IDOK) return false;
+    player = chooser.player;
+    return true;
+  }
+  bool ChooseKeyCombination(uint8_t& usage, uint8_t& modifierBits) override {
+    CShortcutDialog shortcut;
+    shortcut.keyCode = usage;
+    for (int bit = 0; bit < kShortcutOptionCount; ++bit)
+      shortcut.options[bit] = (modifierBits >> bit) & 1;
+    if (shortcut.DoModal(owner_) != IDOK) return false;
+    usage = shortcut.keyCode;
+    modifierBits = ShortcutModifierBits(shortcut.options);
+    return true;
+  }
+
+ private:
+  HWND owner_;
+};
+
 }  // namespace
 
 CMainDialog::CMainDialog(std::string installFolder, OptionPartners& partners, OptionFiles& files,
@@ -226,43 +264,8 @@ void CMainDialog::OpenFunctionMenu(int button) {
 void CMainDialog::OnFunctionCommand(unsigned command) {
   const int button = menuButton_;
   menuButton_ = -1;
-  Profile& profile = core_.CurrentProfile();
-  const int code = FunctionCodeForCommand(command);
-  if (!KeepsPrimaryClick(profile, button, code, 15)) {
-    CClickWarnDialog warn;
-    warn.DoModal(Hwnd());
-    return;
-  }
-  // The macro manager comes with its page; until then its entry changes nothing.
-  if (command == kCmdMacroManager) return;
-
-  MacroKeyInfo& slot = profile.MacroKeyInfo[button];
-  if (command == kCmdRunProgram) {
-    CLaunchProgramDialog launch;
-    if (slot.function == kFunctionProgram)
-      launch.path.assign(slot.program, strnlen(slot.program, sizeof slot.program));
-    if (launch.DoModal(Hwnd()) != IDOK || !StoreProgramPath(slot, launch.path)) return;
-  } else if (command == kCmdStartPlayer) {
-    // The player that the media functions address is chosen where the user
-    // gives a button the start-player function.
-    CSelectPlayerDialog chooser;
-    chooser.player = profile.MediaOption;
-    if (chooser.DoModal(Hwnd()) == IDOK) profile.MediaOption = chooser.player;
-  } else if (command == kCmdShortcut) {
-    CShortcutDialog shortcut;
-    shortcut.keyCode = slot.data[0];
-    for (int bit = 0; bit < kShortcutOptionCount; ++bit) shortcut.options[bit] = (slot.data[1] >> bit) & 1;
-    if (shortcut.DoModal(Hwnd()) != IDOK) return;
-    StoreKeyCombination(slot, shortcut.keyCode, ShortcutModifierBits(shortcut.options));
-  }
-  StoreFunction(slot, code);
-  if (command >= kCmdFirstMacro) {
-    if (const MacroRecord* macro = store_.Get(static_cast<int>(command - kCmdFirstMacro)))
-      CopyMacroIntoSlot(slot, *macro);
-  }
-  const int current = core_.Working().CurrentProfile;
-  if (current >= 0 && current < kProfileCount) core_.Working().ButtonChanged[current][button] = 1;
-  RelabelButtons();
+  CFunctionDialogs dialogs(Hwnd());
+  if (core_.ChooseFunction(button, command, store_, dialogs)) RelabelButtons();
 }
 
 std::string CMainDialog::ProfileFileDialog(bool save) {

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "option/app/firmware_text.h"
+#include "settings/macro_store.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
 
 namespace {
 bool ValidProfile(int index) { return index >= 0 && index < kProfileCount; }
+// Buttons 0..14 have a control on the main dialog.
+constexpr int kMenuButtons = 15;
 }  // namespace
 
 bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
@@ -29,10 +33,11 @@ OptionCore::OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& file
   ClearProfileSet(*working_);
 }
 
-Profile& OptionCore::CurrentProfile() {
-  const int p = ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
-  return working_->Profiles[p];
+int OptionCore::CurrentIndex() const {
+  return ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
 }
+
+Profile& OptionCore::CurrentProfile() { return working_->Profiles[CurrentIndex()]; }
 
 void OptionCore::Start(bool fromMonitor, const std::function<void(Profile&)>& systemFromRegistry) {
   ClearProfileSet(*saved_);
@@ -62,6 +67,47 @@ void OptionCore::SelectProfile(int index) {
 
 void OptionCore::SetOrientation(int orientation) { CurrentProfile().Orientation = orientation; }
 
+bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& store,
+                                FunctionDialogs& dialogs) {
+  if (button < 0 || button >= kMenuButtons) return false;
+  // Fixed now: a reload from Monitor while a dialog is open replaces the
+  // working copy in place, so the reference stays this profile's.
+  const int p = CurrentIndex();
+  Profile& profile = working_->Profiles[p];
+  const int code = FunctionCodeForCommand(command);
+  if (!KeepsPrimaryClick(profile, button, code, kMenuButtons)) {
+    dialogs.WarnPrimaryClick();
+    return false;
+  }
+  // The macro manager comes with its page; until then its entry changes nothing.
+  if (command == kCmdMacroManager) return false;
+
+  MacroKeyInfo& slot = profile.MacroKeyInfo[button];
+  if (command == kCmdRunProgram) {
+    std::string path;
+    if (slot.function == kFunctionProgram)
+      path.assign(slot.program, strnlen(slot.program, sizeof slot.program));
+    if (!dialogs.ChooseProgram(path) || !StoreProgramPath(slot, path)) return false;
+  } else if (command == kCmdStartPlayer) {
+    // The player that the media functions address is chosen where the user
+    // gives a button the start-player function.
+    int player = profile.MediaOption;
+    if (!dialogs.ChoosePlayer(player)) return false;
+    profile.MediaOption = player;
+  } else if (command == kCmdShortcut) {
+    uint8_t usage = slot.data[0], modifiers = slot.data[1];
+    if (!dialogs.ChooseKeyCombination(usage, modifiers)) return false;
+    StoreKeyCombination(slot, usage, modifiers);
+  }
+  StoreFunction(slot, code);
+  if (command >= kCmdFirstMacro) {
+    if (const MacroRecord* macro = store.Get(static_cast<int>(command - kCmdFirstMacro)))
+      CopyMacroIntoSlot(slot, *macro);
+  }
+  working_->ButtonChanged[p][button] = 1;
+  return true;
+}
+
 void OptionCore::Apply(ApplyMode mode) {
   applying_ = true;
   ui_.SetApplying(true);
@@ -85,7 +131,7 @@ void OptionCore::ApplyDone() {
 }
 
 void OptionCore::ResetCurrentProfile() {
-  const int p = ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
+  const int p = CurrentIndex();
   SetDefaultProfile(working_->Profiles[p], p);
   MarkProfileChanged(*working_, p);
   ui_.Refresh(kPageAll);
@@ -101,7 +147,7 @@ void OptionCore::ResetAllProfiles() {
 }
 
 std::string OptionCore::CurrentProfileFile() const {
-  const int p = ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
+  const int p = CurrentIndex();
   return folder_ + "config" + folder_.back() + "Default" + std::to_string(p) + ".gmp";
 }
 
@@ -109,7 +155,7 @@ void OptionCore::ImportProfile(const std::string& chosen) {
   if (!chosen.empty() && files_.CanRead(chosen)) {
     const std::string target = CurrentProfileFile();
     if (!SamePathIgnoringCase(chosen, target)) files_.ReplaceWithCopy(chosen, target);
-    const int p = ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
+    const int p = CurrentIndex();
     files_.LoadProfile(working_->Profiles[p], target);
     // The mouse must get the imported buttons on the apply that follows.
     for (int b = 0; b < 6; ++b) working_->ButtonChanged[p][b] = 1;

@@ -8,7 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "option/app/function_menu.h"
 #include "settings/profile_set.h"
+
+class MacroStore;
 
 // Pages the main dialog refreshes.
 enum PageMask : unsigned {
@@ -85,6 +88,13 @@ class OptionCore {
 
   void SelectProfile(int index);
   void SetOrientation(int orientation);
+  // A command of the function menu of `button` (0..14) of the current
+  // profile, with the dialog it opens. Monitor may switch the current profile
+  // while that dialog is open: the choice still goes to the profile whose
+  // button was clicked, and that button is marked for the mouse. False when
+  // nothing changed.
+  bool ChooseFunction(int button, unsigned command, const MacroStore& store,
+                      FunctionDialogs& dialogs);
 
   // Saves, hands the set to Monitor and waits for its answer (ApplyDone).
   void Apply(ApplyMode mode);
@@ -105,6 +115,8 @@ class OptionCore {
   std::string CurrentProfileFile() const;
 
  private:
+  int CurrentIndex() const;
+
   OptionUi& ui_;
   OptionPartners& partners_;
   OptionFiles& files_;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "option/app/option_core.h"
+#include "settings/macro_store.h"
 #include "settings/profile_record.h"
 
 namespace {
@@ -63,9 +65,21 @@ struct World : OptionUi, OptionPartners, OptionFiles {
   bool CanRead(const std::string& path) override { return path.find("missing") == std::string::npos; }
 };
 
+// The function menu's dialogs, each answering as the test says.
+struct Dialogs : FunctionDialogs {
+  std::function<bool(int&)> player = [](int&) { return true; };
+  int warnings = 0;
+  void WarnPrimaryClick() override { ++warnings; }
+  bool ChooseProgram(std::string&) override { return false; }
+  bool ChoosePlayer(int& p) override { return player(p); }
+  bool ChooseKeyCombination(uint8_t&, uint8_t&) override { return false; }
+};
+
 struct OptionCoreTest : testing::Test {
   World w;
   OptionCore core{w, w, w, "C:\\Osprey\\"};
+  MacroStore store;
+  Dialogs dialogs;
   OptionCoreTest() {
     SetDefaultSettings(w.shared);
     SetDefaultSettings(w.files);
@@ -173,6 +187,39 @@ TEST_F(OptionCoreTest, MonitorMessagesTakeWhatTheMouseChanged) {
   core.OnProfileChanged();
   EXPECT_EQ(core.Working().CurrentProfile, 2);
   EXPECT_EQ(core.Working().Profiles[0].TiltSpeed, 3);
+}
+
+TEST_F(OptionCoreTest, AChoiceMadeWhileTheMouseSwitchedProfileMarksTheButtonThatChanged) {
+  core.SelectProfile(1);
+  w.shared.CurrentProfile = 3;
+  dialogs.player = [&](int& player) {
+    core.OnProfileChanged();  // the mouse's profile button, while the chooser is open
+    player = 3;
+    return true;
+  };
+  EXPECT_TRUE(core.ChooseFunction(4, kCmdStartPlayer, store, dialogs));
+  EXPECT_EQ(core.Working().CurrentProfile, 3);
+  EXPECT_EQ(core.Working().Profiles[1].MacroKeyInfo[4].function, 25);
+  EXPECT_EQ(core.Working().Profiles[1].MediaOption, 3);
+  EXPECT_EQ(core.Working().ButtonChanged[1][4], 1);
+  EXPECT_EQ(core.Working().ButtonChanged[3][4], 0);
+}
+
+TEST_F(OptionCoreTest, ACancelledChooserChangesNothing) {
+  Profile& profile = core.Working().Profiles[0];
+  const int before = profile.MacroKeyInfo[4].function;
+  profile.MediaOption = 1;
+  dialogs.player = [](int& player) {
+    player = 3;
+    return false;
+  };
+  EXPECT_FALSE(core.ChooseFunction(4, kCmdStartPlayer, store, dialogs));
+  EXPECT_EQ(profile.MacroKeyInfo[4].function, before);
+  EXPECT_EQ(profile.MediaOption, 1);
+  EXPECT_EQ(core.Working().ButtonChanged[0][4], 0);
+  // Taking the primary click from the only button that has it is refused.
+  EXPECT_FALSE(core.ChooseFunction(0, 1002, store, dialogs));
+  EXPECT_EQ(dialogs.warnings, 1);
 }
 
 TEST_F(OptionCoreTest, FullReloadClearsFlagsAndMergesMacros) {
