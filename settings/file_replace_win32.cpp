@@ -1,8 +1,43 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "settings/file_replace.h"
 
-bool ReplaceFileWith(const std::filesystem::path& from, const std::filesystem::path& to) {
+namespace {
+HANDLE H(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+}  // namespace
+
+bool SystemFileReplace::Create(const std::filesystem::path& file) {
+  Close();
+  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  handle_ = reinterpret_cast<intptr_t>(h);
+  return true;
+}
+
+bool SystemFileReplace::Write(std::string_view bytes) {
+  if (handle_ == kNone) return false;
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(H(handle_), bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool SystemFileReplace::Flush() { return handle_ != kNone && FlushFileBuffers(H(handle_)); }
+
+bool SystemFileReplace::Close() {
+  if (handle_ == kNone) return true;
+  const bool closed = CloseHandle(H(handle_));
+  handle_ = kNone;
+  return closed;
+}
+
+bool SystemFileReplace::Move(const std::filesystem::path& from, const std::filesystem::path& to) {
   // A reader that has the old file open without delete sharing (any
   // GetPrivateProfileString in another program, for instance) makes the move
   // fail for a moment; such readers are quick, so try again for up to a second.
@@ -18,3 +53,5 @@ bool ReplaceFileWith(const std::filesystem::path& from, const std::filesystem::p
   }
   return false;
 }
+
+void SystemFileReplace::Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <system_error>
 
 #include "settings/file_lock.h"
 #include "settings/file_replace.h"
@@ -133,11 +130,16 @@ IniFile IniFile::Parse(std::string_view text) {
   return ini;
 }
 
-IniFile IniFile::Load(const std::filesystem::path& path) {
+std::optional<IniFile> IniFile::LoadExisting(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Parse({});
+  if (!in) return std::nullopt;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return Parse(text);
+}
+
+IniFile IniFile::Load(const std::filesystem::path& path) {
+  std::optional<IniFile> file = LoadExisting(path);
+  return file ? std::move(*file) : Parse({});
 }
 
 std::string IniFile::Serialize() const {
@@ -156,28 +158,7 @@ std::string IniFile::Serialize() const {
 }
 
 bool IniFile::Save(const std::filesystem::path& path) const {
-  std::error_code ec;
-  std::filesystem::path folder = path.parent_path();
-  if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) return false;
-
-  // A name of its own, so two processes saving the same file don't share it.
-  static thread_local std::mt19937_64 random{std::random_device{}()};
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-  std::filesystem::path temp = path;
-  temp += suffix;
-
-  std::string text = Serialize();
-  bool written = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    written = !out.fail();
-  }
-  if (written && ReplaceFileWith(temp, path)) return true;
-  std::filesystem::remove(temp, ec);
-  return false;
+  return ReplaceFileContent(path, Serialize());
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {

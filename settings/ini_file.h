@@ -26,12 +26,15 @@ class IniFile {
   static IniFile Parse(std::string_view text);
   // Reads a whole file; a missing or unreadable file gives an empty document.
   static IniFile Load(const std::filesystem::path& path);
+  // As Load, but nullopt when the file can't be opened.
+  static std::optional<IniFile> LoadExisting(const std::filesystem::path& path);
 
   // The document as text (CRLF line ends, as the Windows functions write).
   std::string Serialize() const;
-  // Writes the whole file to a temporary file in the same folder and moves it
-  // over the old one, so a crash never leaves a half-written file. Returns
-  // false when the folder is missing or read-only (the old file is kept).
+  // Writes the whole file to a temporary file in the same folder, forces it
+  // to the disk and moves it over the old one, so neither a crash nor a power
+  // loss leaves a half-written file. Returns false when the folder is missing
+  // or read-only (the old file is kept).
   bool Save(const std::filesystem::path& path) const;
 
   // The value as GetPrivateProfileStringA returns it into a buffer of
