@@ -134,8 +134,6 @@ void MakeSafe(MacroKeyInfo& k) {
   k.count = std::clamp<int16_t>(k.count, 0, kMacroEventCount);
 }
 
-std::filesystem::path Folder(const std::string& folder) { return std::filesystem::path(folder); }
-
 std::filesystem::path OverlayConfigPath(const std::filesystem::path& folder, bool fromParent) {
   if (!fromParent) return ConfigFilePath(folder);
   // "C:\app\sub\" names the folder sub; its parent is C:\app.
@@ -194,7 +192,7 @@ int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
 }
 
 int SaveAll(const ProfileSet& block, SystemSettingsStore& store) {
-  return SaveAll(Folder(InstallFolder()), block, store);
+  return SaveAll(InstallFolder(), block, store);
 }
 
 int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettingsStore& store) {
@@ -214,7 +212,7 @@ int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettin
 }
 
 int LoadAll(ProfileSet& block, SystemSettingsStore& store) {
-  return LoadAll(Folder(InstallFolder()), block, store);
+  return LoadAll(InstallFolder(), block, store);
 }
 
 int FileExists(const std::filesystem::path& path) {
@@ -226,12 +224,12 @@ int FileExists(const std::filesystem::path& path) {
 int ReadFirmwareVersion(const std::filesystem::path& folder) {
   return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, "FWVersion", 100);
 }
-int ReadFirmwareVersion() { return ReadFirmwareVersion(Folder(InstallFolder())); }
+int ReadFirmwareVersion() { return ReadFirmwareVersion(InstallFolder()); }
 
 int ReadMouseType(const std::filesystem::path& folder) {
   return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, "MouseType", 0);
 }
-int ReadMouseType() { return ReadMouseType(Folder(InstallFolder())); }
+int ReadMouseType() { return ReadMouseType(InstallFolder()); }
 
 int WriteCurrentProfile(const std::filesystem::path& folder, int index) {
   return UpdateIniFile(ConfigFilePath(folder),
@@ -239,7 +237,7 @@ int WriteCurrentProfile(const std::filesystem::path& folder, int index) {
              ? 1
              : 0;
 }
-int WriteCurrentProfile(int index) { return WriteCurrentProfile(Folder(InstallFolder()), index); }
+int WriteCurrentProfile(int index) { return WriteCurrentProfile(InstallFolder(), index); }
 
 int WriteDeviceState(const std::filesystem::path& configPath, int present) {
   return UpdateIniFile(configPath, [&](IniFile& ini) { ini.SetInt(kSetting, "Device", present); })
@@ -256,7 +254,7 @@ int WriteApplyStamp(const std::filesystem::path& folder, std::time_t now) {
              ? 1
              : 0;
 }
-int WriteApplyStamp() { return WriteApplyStamp(Folder(InstallFolder()), std::time(nullptr)); }
+int WriteApplyStamp() { return WriteApplyStamp(InstallFolder(), std::time(nullptr)); }
 
 int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& record,
                        bool fromParent) {
@@ -271,7 +269,7 @@ int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& reco
   return 1;
 }
 int ReadOverlaySetting(OverlaySetting& record, bool fromParent) {
-  return ReadOverlaySetting(Folder(InstallFolder()), record, fromParent);
+  return ReadOverlaySetting(InstallFolder(), record, fromParent);
 }
 
 int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySetting& record) {
@@ -283,7 +281,7 @@ int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySettin
              : 0;
 }
 int WriteOverlaySetting(const OverlaySetting& record) {
-  return WriteOverlaySetting(Folder(InstallFolder()), record);
+  return WriteOverlaySetting(InstallFolder(), record);
 }
 
 void SetDefaultOverlaySetting(OverlaySetting& record) {

@@ -14,7 +14,7 @@
 
 // The folder of the running program with a trailing separator; empty if the
 // program path can't be obtained.
-std::string InstallFolder();
+std::filesystem::path InstallFolder();
 
 // config.ini and the profile file of profile n (0-based) under folder.
 std::filesystem::path ConfigFilePath(const std::filesystem::path& folder);

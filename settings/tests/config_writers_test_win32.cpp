@@ -46,7 +46,8 @@ class Process {
 TEST(ConfigWriters, TwoProcessesLoseNoKey) {
   TempFolder dir;
   std::string config = (dir.path() / "config.ini").string();
-  std::string helper = "\"" + InstallFolder() + "config_writer_helper_win32.exe\" \"" + config + "\" ";
+  std::string helper =
+      "\"" + (InstallFolder() / "config_writer_helper_win32.exe").string() + "\" \"" + config + "\" ";
   constexpr int kCount = 40;
   Process a(helper + "Monitor " + std::to_string(kCount));
   Process b(helper + "Option " + std::to_string(kCount));

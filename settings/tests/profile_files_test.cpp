@@ -262,9 +262,9 @@ TEST_F(ProfileFiles, OverlaySetting) {
 }
 
 TEST(InstallFolderTest, EndsWithASeparatorAndHoldsTheProgram) {
-  std::string folder = InstallFolder();
+  const std::filesystem::path folder = InstallFolder();
   ASSERT_FALSE(folder.empty());
-  EXPECT_TRUE(folder.back() == '/' || folder.back() == '\\');
+  EXPECT_FALSE(folder.has_filename());  // ends with a separator
   EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
