@@ -38,22 +38,22 @@ Caps CollectionCaps(HANDLE device) {
   return caps;
 }
 
-std::vector<std::string> HidDevicePaths() {
-  std::vector<std::string> paths;
+std::vector<std::wstring> HidDevicePaths() {
+  std::vector<std::wstring> paths;
   GUID guid;
   HidD_GetHidGuid(&guid);
-  HDEVINFO set = SetupDiGetClassDevsA(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+  HDEVINFO set = SetupDiGetClassDevsW(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
   if (set == INVALID_HANDLE_VALUE) return paths;
   SP_DEVICE_INTERFACE_DATA iface{};
   iface.cbSize = sizeof iface;
   for (DWORD i = 0; SetupDiEnumDeviceInterfaces(set, nullptr, &guid, i, &iface); ++i) {
     DWORD size = 0;
-    SetupDiGetDeviceInterfaceDetailA(set, &iface, nullptr, 0, &size, nullptr);
-    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) continue;
+    SetupDiGetDeviceInterfaceDetailW(set, &iface, nullptr, 0, &size, nullptr);
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) continue;
     std::vector<std::uint8_t> buffer(size);
-    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
-    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-    if (SetupDiGetDeviceInterfaceDetailA(set, &iface, detail, size, nullptr, nullptr))
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (SetupDiGetDeviceInterfaceDetailW(set, &iface, detail, size, nullptr, nullptr))
       paths.emplace_back(detail->DevicePath);
   }
   SetupDiDestroyDeviceInfoList(set);
@@ -151,8 +151,8 @@ int CHidBackend::CloseMonitor() {
 }
 
 CHidBackend::Collection CHidBackend::OpenCollection(Want want, bool overlapped) const {
-  for (const std::string& path : HidDevicePaths()) {
-    UniqueHandle device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+  for (const std::wstring& path : HidDevicePaths()) {
+    UniqueHandle device(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                      overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr));
     if (!device) continue;

@@ -1,6 +1,8 @@
 #include "overlay/overlay_window_win32.h"
 
 #include "overlay/notice_text.h"
+#include "settings/ini_file.h"
+#include "settings/profile_files.h"
 #include "settings/system_names.h"
 
 namespace {
@@ -38,20 +40,6 @@ class Selection {
   HGDIOBJ old_;
 };
 
-std::string ConfigPath() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return "config.ini";
-  std::string folder(path, n);
-  folder.resize(folder.find_last_of('\\') + 1);
-  return folder + "config.ini";
-}
-
-std::string ReadString(const std::string& file, const char* section, const char* key) {
-  char value[256] = {};
-  GetPrivateProfileStringA(section, key, "", value, sizeof value, file.c_str());
-  return value;
-}
 }  // namespace
 
 COverlayWnd::~COverlayWnd() {
@@ -59,7 +47,7 @@ COverlayWnd::~COverlayWnd() {
 }
 
 bool COverlayWnd::Create(HINSTANCE instance) {
-  configPath_ = ConfigPath();
+  configPath_ = ConfigFilePath(InstallFolder());
   WNDCLASSA wc = {};
   wc.lpfnWndProc = &COverlayWnd::WndProc;
   wc.hInstance = instance;
@@ -118,8 +106,10 @@ LRESULT COverlayWnd::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void COverlayWnd::OnShowNotice(WPARAM kind, LPARAM lParam) {
   NoticeTexts texts;
-  texts.message = ReadString(configPath_, "OverlayData", "Message");
-  texts.macroName = ReadString(configPath_, "MacroOverlay", "MacroName");
+  // Read as the notice texts are written: bytes, into 256-byte buffers.
+  const IniFile config = IniFile::Load(configPath_);
+  texts.message = config.GetString("OverlayData", "Message", "", 256);
+  texts.macroName = config.GetString("MacroOverlay", "MacroName", "", 256);
   const std::string text = NoticeText(kind, lParam, texts);
   if (text.empty()) return;
   text_ = text;

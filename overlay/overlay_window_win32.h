@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 class COverlayWnd {
@@ -29,5 +30,5 @@ class COverlayWnd {
 
   HWND hwnd_ = nullptr;
   std::string text_;
-  std::string configPath_;
+  std::filesystem::path configPath_;
 };

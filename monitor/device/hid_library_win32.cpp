@@ -12,9 +12,8 @@ bool Bind(HMODULE module, Fn& fn, const char* name) {
 
 }  // namespace
 
-HidLibrary::HidLibrary(const std::string& folder) {
-  const std::string path = folder + names::kDeviceLibrary;
-  module_ = LoadLibraryA(path.c_str());
+HidLibrary::HidLibrary(const std::filesystem::path& folder) {
+  module_ = LoadLibraryW((folder / names::kDeviceLibrary).c_str());
   if (!module_) {
     OutputDebugStringA("HidLibrary: device library not found\n");
     return;

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <filesystem>
 
 #include "hiddriver/hiddriver_api.h"
 #include "monitor/device/device_link.h"
@@ -13,7 +13,7 @@
 class HidLibrary final : public DeviceLink {
  public:
   // folder: the installation folder with its trailing backslash.
-  explicit HidLibrary(const std::string& folder);
+  explicit HidLibrary(const std::filesystem::path& folder);
   ~HidLibrary() override;
   HidLibrary(const HidLibrary&) = delete;
   HidLibrary& operator=(const HidLibrary&) = delete;

@@ -9,6 +9,7 @@
 #include "monitor/service/macro_waiter_win32.h"
 #include "monitor/service/media_desktop_win32.h"
 #include "settings/system_names.h"
+#include "settings/system_path_win32.h"
 
 namespace {
 constexpr SIZE_T kMacroThreadStack = 4096;
@@ -43,7 +44,8 @@ class MacroThread final : public ActionLauncher {
   MacroThread& operator=(const MacroThread&) = delete;
 
   void Open(const std::string& path) override {
-    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The button's program field holds ANSI text.
+    ShellExecuteW(nullptr, L"open", PathFromAnsi(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
   bool PlayMacro() override {
     return thread_ && PostThreadMessageA(id_, MSG_PLAY_MACRO, 0, 0) != 0;

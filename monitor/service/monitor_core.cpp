@@ -54,10 +54,9 @@ bool CMonitorCore::Start(bool openOptionRequest) {
   platform_.WriteDeviceState(attached ? 1 : 0);
   platform_.ApplySystemSettings(Current());
 
-  const std::string folder = platform_.InstallFolder();
   for (const char* program : {names::kOverlayProgram, names::kSysGaugeProgram,
                               names::kMailWatchProgram})
-    platform_.OpenFile(folder + program);
+    platform_.OpenFile(platform_.InstallFolder() += program);
   return true;
 }
 
@@ -166,7 +165,7 @@ void CMonitorCore::OnCustomizer() {
     platform_.ActivateWindow(option);
   } else {
     platform_.Trace("CMonitorWnd OnCustomizer hWnd==NULL\n");
-    platform_.OpenFile(platform_.InstallFolder() + names::kOptionProgram);
+    platform_.OpenFile(platform_.InstallFolder() += names::kOptionProgram);
   }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "settings/profile_set.h"
@@ -66,8 +67,8 @@ class MonitorPlatform {
   virtual void Sleep(unsigned milliseconds) = 0;
 
   // Installation folder with a trailing separator.
-  virtual std::string InstallFolder() = 0;
-  virtual void OpenFile(const std::string& path) = 0;
+  virtual std::filesystem::path InstallFolder() = 0;
+  virtual void OpenFile(const std::filesystem::path& path) = 0;
   // Lower-case file name of the foreground window's program; empty if none.
   virtual std::string ForegroundProgramName() = 0;
   // Horizontal scroll of the window under the cursor, repeated times.

@@ -20,14 +20,6 @@ namespace {
 
 HWND H(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, n);
-  const size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
-
 // Closes a process handle on every path.
 struct ProcessHandle {
   HANDLE handle;
@@ -41,8 +33,8 @@ struct ProcessHandle {
 
 }  // namespace
 
-CLanguageLibrary::CLanguageLibrary(const std::string& folder)
-    : module_(LoadLibraryA((folder + names::kLanguageLibrary).c_str())) {}
+CLanguageLibrary::CLanguageLibrary(const std::filesystem::path& folder)
+    : module_(LoadLibraryW((folder / names::kLanguageLibrary).c_str())) {}
 
 CLanguageLibrary::~CLanguageLibrary() {
   if (module_) FreeLibrary(module_);
@@ -57,8 +49,8 @@ std::string CLanguageLibrary::Text(unsigned id) const {
 
 CMonitorPlatformWin32::CMonitorPlatformWin32(HWND window)
     : window_(window),
-      folder_(ProgramFolder()),
-      configPath_(folder_ + "config.ini"),
+      folder_(::InstallFolder()),
+      configPath_(ConfigFilePath(folder_)),
       language_(folder_),
       device_(std::make_unique<HidLibrary>(folder_)) {}
 
@@ -211,8 +203,8 @@ void CMonitorPlatformWin32::DisconnectDevice() {
 
 void CMonitorPlatformWin32::Sleep(unsigned ms) { ::Sleep(ms); }
 
-void CMonitorPlatformWin32::OpenFile(const std::string& path) {
-  ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void CMonitorPlatformWin32::OpenFile(const std::filesystem::path& path) {
+  ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::string CMonitorPlatformWin32::ForegroundProgramName() {

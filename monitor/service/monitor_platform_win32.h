@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -18,7 +19,7 @@
 // The language library: captions by string id; empty texts when missing.
 class CLanguageLibrary {
  public:
-  explicit CLanguageLibrary(const std::string& folder);
+  explicit CLanguageLibrary(const std::filesystem::path& folder);
   ~CLanguageLibrary();
   CLanguageLibrary(const CLanguageLibrary&) = delete;
   CLanguageLibrary& operator=(const CLanguageLibrary&) = delete;
@@ -74,8 +75,8 @@ class CMonitorPlatformWin32 final : public MonitorPlatform {
   void CloseDevice() override;
   void DisconnectDevice() override;
   void Sleep(unsigned milliseconds) override;
-  std::string InstallFolder() override { return folder_; }
-  void OpenFile(const std::string& path) override;
+  std::filesystem::path InstallFolder() override { return folder_; }
+  void OpenFile(const std::filesystem::path& path) override;
   std::string ForegroundProgramName() override;
   void ScrollHorizontally(int direction, int repetitions) override;
   void Trace(const std::string& text) override;
@@ -83,8 +84,8 @@ class CMonitorPlatformWin32 final : public MonitorPlatform {
  private:
   HWND window_;
   const CMonitorCore* core_ = nullptr;
-  std::string folder_;
-  std::string configPath_;
+  std::filesystem::path folder_;
+  std::filesystem::path configPath_;
   CLanguageLibrary language_;
   std::unique_ptr<HidLibrary> device_;
   std::unique_ptr<TransferThread> transfer_;

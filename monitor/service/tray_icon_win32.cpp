@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "settings/system_names.h"
+#include "settings/system_path_win32.h"
 
 namespace {
 
@@ -19,10 +20,8 @@ struct MenuHandle {
 };
 
 HICON ProgramIcon() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  SHFILEINFOA info{};
-  SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
+  SHFILEINFOW info{};
+  SHGetFileInfoW(ModulePath(nullptr).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
   return info.hIcon;
 }
 

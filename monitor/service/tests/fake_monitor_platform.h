@@ -111,8 +111,8 @@ class FakeMonitorPlatform : public MonitorPlatform {
   void CloseDevice() override { Add("close device"); }
   void DisconnectDevice() override { Add("disconnect"); }
   void Sleep(unsigned ms) override { Add("sleep " + std::to_string(ms)); }
-  std::string InstallFolder() override { return "C:\\Osprey\\"; }
-  void OpenFile(const std::string& path) override { Add("open " + path); }
+  std::filesystem::path InstallFolder() override { return "C:\\Osprey\\"; }
+  void OpenFile(const std::filesystem::path& path) override { Add("open " + path.string()); }
   std::string ForegroundProgramName() override { return foreground; }
   void ScrollHorizontally(int direction, int repetitions) override {
     Add("scroll " + std::to_string(direction) + " x" + std::to_string(repetitions));
