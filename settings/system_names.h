@@ -26,6 +26,8 @@ inline constexpr char kAppletMsnTitle[] = "Vantel_Kestrel Gaming Mouse Overlay M
 inline constexpr const char* kAppletTitles[] = {kAppletPop3Title, kAppletGaugeTitle,
                                                 kAppletSkypeTitle, kAppletMsnTitle};
 inline constexpr char kShortcutDialogTitle[] = "Z.ORIN Shortcut Dialog";
+// Option's message when its skin is missing or damaged.
+inline constexpr wchar_t kOptionFaultTitle[] = L"Osprey Arena Option";
 
 // Programs started by Monitor, relative to the installation folder.
 inline constexpr char kOptionProgram[] = "Option.exe";

@@ -2,9 +2,9 @@
 
 #include "settings/system_names.h"
 
-Captions::Captions(const std::string& installFolder)
+Captions::Captions(const std::filesystem::path& installFolder)
     // A resource-only library: no code of it ever runs.
-    : library_(LoadLibraryExA((installFolder + names::kLanguageLibrary).c_str(), nullptr,
+    : library_(LoadLibraryExW((installFolder / names::kLanguageLibrary).c_str(), nullptr,
                               LOAD_LIBRARY_AS_DATAFILE)) {}
 
 Captions::~Captions() {

@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 class Captions {
  public:
-  explicit Captions(const std::string& installFolder);
+  explicit Captions(const std::filesystem::path& installFolder);
   Captions(const Captions&) = delete;
   Captions& operator=(const Captions&) = delete;
   ~Captions();

@@ -20,9 +20,9 @@
 namespace {
 
 // The maker's site, opened by the web-site control.
-constexpr char kWebSite[] = "https://www.vantel-kestrel.example/osprey-arena";
+constexpr wchar_t kWebSite[] = L"https://www.vantel-kestrel.example/osprey-arena";
 
-constexpr char kProfileFilter[] = "Gaming Mouse Profile(*.gmp)\0*.gmp\0";
+constexpr wchar_t kProfileFilter[] = L"Gaming Mouse Profile(*.gmp)\0*.gmp\0";
 
 // Page-switch keys of the skin, in the order of CMainDialog::Page.
 constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
@@ -67,7 +67,7 @@ class CFunctionDialogs final : public FunctionDialogs {
 
 }  // namespace
 
-CMainDialog::CMainDialog(std::string installFolder, OptionPartners& partners, OptionFiles& files,
+CMainDialog::CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
                          MacroStore& store, const Captions& captions)
     : CSkinDialog("skin_main.ini"),
       folder_(std::move(installFolder)),
@@ -212,7 +212,7 @@ bool CMainDialog::OnCommandFrom(HWND control, int id, int) {
     rightHanded_.SetHeldDown(orientation == 0);
     leftHanded_.SetHeldDown(orientation == 1);
   } else if (control == help_.Hwnd()) {
-    OpenShell(folder_.substr(0, folder_.size() - 1) + "\\User Manual.pdf");
+    OpenShell((folder_ / "User Manual.pdf").native());
   } else if (control == webSite_.Hwnd()) {
     OpenShell(kWebSite);
   } else if (control == resetCurrent_.Hwnd()) {
@@ -268,27 +268,28 @@ void CMainDialog::OnFunctionCommand(unsigned command) {
   if (core_.ChooseFunction(button, command, store_, dialogs)) RelabelButtons();
 }
 
-std::string CMainDialog::ProfileFileDialog(bool save) {
-  char file[MAX_PATH];
-  std::snprintf(file, sizeof file, "%sconfig\\.gmp", folder_.c_str());
-  OPENFILENAMEA ofn{};
+std::filesystem::path CMainDialog::ProfileFileDialog(bool save) {
+  // Room for the longest path the dialog can give back; it opens in config\.
+  std::wstring file = (folder_ / "config" / ".gmp").native();
+  file.resize(32768, L'\0');
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = Hwnd();
   ofn.lpstrFilter = kProfileFilter;
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = sizeof file;
-  ofn.lpstrDefExt = "gmp";
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrDefExt = L"gmp";
   ofn.Flags = save ? OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-  return ok ? std::string(file) : std::string();
+  const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  return ok ? std::filesystem::path(file.c_str()) : std::filesystem::path();
 }
 
 void CMainDialog::Import() { core_.ImportProfile(ProfileFileDialog(false)); }
 
 void CMainDialog::Export() { core_.ExportProfile(ProfileFileDialog(true)); }
 
-void CMainDialog::OpenShell(const std::string& target) {
-  ShellExecuteA(Hwnd(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void CMainDialog::OpenShell(const std::wstring& target) {
+  ShellExecuteW(Hwnd(), L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 LRESULT CMainDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

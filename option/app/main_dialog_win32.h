@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,7 +32,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
  public:
   enum Page { kButtonsPage, kMacrosPage, kLightingPage, kPerformancePage, kDpiPage, kPageCount };
 
-  CMainDialog(std::string installFolder, OptionPartners& partners, OptionFiles& files,
+  CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
               MacroStore& store, const Captions& captions);
   CMainDialog(const CMainDialog&) = delete;
   CMainDialog& operator=(const CMainDialog&) = delete;
@@ -63,10 +64,10 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   void OnFunctionCommand(unsigned command);
   void Import();
   void Export();
-  void OpenShell(const std::string& target);
-  std::string ProfileFileDialog(bool save);
+  void OpenShell(const std::wstring& target);
+  std::filesystem::path ProfileFileDialog(bool save);
 
-  std::string folder_;
+  std::filesystem::path folder_;
   MacroStore& store_;
   const Captions& captions_;
   OptionCore core_;

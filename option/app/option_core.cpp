@@ -1,7 +1,6 @@
 #include "option/app/option_core.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "option/app/firmware_text.h"
@@ -15,14 +14,18 @@ bool ValidProfile(int index) { return index >= 0 && index < kProfileCount; }
 constexpr int kMenuButtons = 15;
 }  // namespace
 
-bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
+bool SamePathIgnoringCase(const std::filesystem::path& a, const std::filesystem::path& b) {
+  // The path's own characters (UTF-16 on Windows), separators made alike;
+  // letters outside ASCII are compared as they are.
+  const auto x = a.lexically_normal().native();
+  const auto y = b.lexically_normal().native();
+  auto lower = [](auto c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
+  return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                    [&](auto p, auto q) { return lower(p) == lower(q); });
 }
 
 OptionCore::OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files,
-                       std::string installFolder)
+                       std::filesystem::path installFolder)
     : ui_(ui),
       partners_(partners),
       files_(files),
@@ -146,14 +149,13 @@ void OptionCore::ResetAllProfiles() {
   Apply(ApplyMode::FlagsSet);
 }
 
-std::string OptionCore::CurrentProfileFile() const {
-  const int p = CurrentIndex();
-  return folder_ + "config" + folder_.back() + "Default" + std::to_string(p) + ".gmp";
+std::filesystem::path OptionCore::CurrentProfileFile() const {
+  return ProfileFilePath(folder_, CurrentIndex());
 }
 
-void OptionCore::ImportProfile(const std::string& chosen) {
+void OptionCore::ImportProfile(const std::filesystem::path& chosen) {
   if (!chosen.empty() && files_.CanRead(chosen)) {
-    const std::string target = CurrentProfileFile();
+    const std::filesystem::path target = CurrentProfileFile();
     if (!SamePathIgnoringCase(chosen, target)) files_.ReplaceWithCopy(chosen, target);
     const int p = CurrentIndex();
     files_.LoadProfile(working_->Profiles[p], target);
@@ -164,7 +166,7 @@ void OptionCore::ImportProfile(const std::string& chosen) {
   Apply(ApplyMode::Compare);
 }
 
-void OptionCore::ExportProfile(const std::string& chosen) {
+void OptionCore::ExportProfile(const std::filesystem::path& chosen) {
   if (chosen.empty()) return;
   files_.RemoveFile(chosen);
   files_.SaveProfile(CurrentProfile(), chosen);

@@ -4,6 +4,7 @@
 // the partner programs and the files through the interfaces below.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,19 +61,21 @@ class OptionFiles {
   // Every setting from the files, defaults for what they lack.
   virtual void LoadAll(ProfileSet& into) = 0;
   // Reads a profile file into a profile; false when it can't be read.
-  virtual bool LoadProfile(Profile& into, const std::string& path) = 0;
-  virtual void SaveProfile(const Profile& profile, const std::string& path) = 0;
+  virtual bool LoadProfile(Profile& into, const std::filesystem::path& path) = 0;
+  virtual void SaveProfile(const Profile& profile, const std::filesystem::path& path) = 0;
   // Replaces `target` by a copy of `source` (delete, copy, archive + hidden).
-  virtual void ReplaceWithCopy(const std::string& source, const std::string& target) = 0;
-  virtual void RemoveFile(const std::string& path) = 0;
-  virtual bool CanRead(const std::string& path) = 0;
+  virtual void ReplaceWithCopy(const std::filesystem::path& source,
+                               const std::filesystem::path& target) = 0;
+  virtual void RemoveFile(const std::filesystem::path& path) = 0;
+  virtual bool CanRead(const std::filesystem::path& path) = 0;
 };
 
 enum class ApplyMode { Compare = 0, FlagsSet = 1 };
 
 class OptionCore {
  public:
-  OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files, std::string installFolder);
+  OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files,
+             std::filesystem::path installFolder);
 
   ProfileSet& Working() { return *working_; }
   const ProfileSet& Saved() const { return *saved_; }
@@ -102,8 +105,8 @@ class OptionCore {
   void ResetAllProfiles();
   // The chosen file (or "" when the dialog was cancelled) into the current
   // profile; the apply that follows runs either way.
-  void ImportProfile(const std::string& chosen);
-  void ExportProfile(const std::string& chosen);
+  void ImportProfile(const std::filesystem::path& chosen);
+  void ExportProfile(const std::filesystem::path& chosen);
 
   // Monitor's messages.
   void OnProfileChanged();   // 1255
@@ -112,7 +115,7 @@ class OptionCore {
   void OnReloadAll();        // 1254
 
   // config\Default<n>.gmp of the current profile.
-  std::string CurrentProfileFile() const;
+  std::filesystem::path CurrentProfileFile() const;
 
  private:
   int CurrentIndex() const;
@@ -120,7 +123,7 @@ class OptionCore {
   OptionUi& ui_;
   OptionPartners& partners_;
   OptionFiles& files_;
-  std::string folder_;
+  std::filesystem::path folder_;
   std::unique_ptr<ProfileSet> saved_;
   std::unique_ptr<ProfileSet> working_;
   OverlaySetting overlay_{};
@@ -128,4 +131,4 @@ class OptionCore {
 };
 
 // Paths compare as the file system does: without regard to case.
-bool SamePathIgnoringCase(const std::string& a, const std::string& b);
+bool SamePathIgnoringCase(const std::filesystem::path& a, const std::filesystem::path& b);

@@ -67,25 +67,26 @@ int FolderFiles::ReadFirmwareVersion() { return ::ReadFirmwareVersion(folder_); 
 
 void FolderFiles::LoadAll(ProfileSet& into) { ::LoadAll(folder_, into, DefaultSystemSettingsStore()); }
 
-bool FolderFiles::LoadProfile(Profile& into, const std::string& path) {
+bool FolderFiles::LoadProfile(Profile& into, const std::filesystem::path& path) {
   return ::LoadProfile(into, path) == 1;
 }
 
-void FolderFiles::SaveProfile(const Profile& profile, const std::string& path) {
+void FolderFiles::SaveProfile(const Profile& profile, const std::filesystem::path& path) {
   ::SaveProfile(profile, path);
 }
 
-void FolderFiles::ReplaceWithCopy(const std::string& source, const std::string& target) {
+void FolderFiles::ReplaceWithCopy(const std::filesystem::path& source,
+                                  const std::filesystem::path& target) {
   // An import before the first apply finds no profiles' folder yet. Other
   // failures are left to show: the profile is then read from what the
   // target holds.
   std::error_code ignored;
-  std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ignored);
-  DeleteFileA(target.c_str());
-  CopyFileA(source.c_str(), target.c_str(), FALSE);
-  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
+  std::filesystem::create_directories(target.parent_path(), ignored);
+  DeleteFileW(target.c_str());
+  CopyFileW(source.c_str(), target.c_str(), FALSE);
+  SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
 }
 
-void FolderFiles::RemoveFile(const std::string& path) { ::DeleteFileA(path.c_str()); }
+void FolderFiles::RemoveFile(const std::filesystem::path& path) { ::DeleteFileW(path.c_str()); }
 
-bool FolderFiles::CanRead(const std::string& path) { return ::FileExists(path) == 1; }
+bool FolderFiles::CanRead(const std::filesystem::path& path) { return ::FileExists(path) == 1; }

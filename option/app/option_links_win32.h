@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <filesystem>
 
 #include "option/app/option_core.h"
 #include "settings/macro_store.h"
@@ -33,7 +33,7 @@ class MonitorPartners final : public OptionPartners {
 
 class FolderFiles final : public OptionFiles {
  public:
-  FolderFiles(std::string installFolder, MacroStore& store)
+  FolderFiles(std::filesystem::path installFolder, MacroStore& store)
       : folder_(std::move(installFolder)), store_(store) {}
 
   void WriteOverlaySetting(const OverlaySetting& record) override;
@@ -43,13 +43,14 @@ class FolderFiles final : public OptionFiles {
   void MergeMacrosFromProfiles(const ProfileSet& set) override;
   int ReadFirmwareVersion() override;
   void LoadAll(ProfileSet& into) override;
-  bool LoadProfile(Profile& into, const std::string& path) override;
-  void SaveProfile(const Profile& profile, const std::string& path) override;
-  void ReplaceWithCopy(const std::string& source, const std::string& target) override;
-  void RemoveFile(const std::string& path) override;
-  bool CanRead(const std::string& path) override;
+  bool LoadProfile(Profile& into, const std::filesystem::path& path) override;
+  void SaveProfile(const Profile& profile, const std::filesystem::path& path) override;
+  void ReplaceWithCopy(const std::filesystem::path& source,
+                       const std::filesystem::path& target) override;
+  void RemoveFile(const std::filesystem::path& path) override;
+  bool CanRead(const std::filesystem::path& path) override;
 
  private:
-  std::string folder_;
+  std::filesystem::path folder_;
   MacroStore& store_;
 };

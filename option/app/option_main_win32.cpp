@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <string>
+
 #include "option/app/captions_win32.h"
 #include "option/app/main_dialog_win32.h"
 #include "option/app/option_links_win32.h"
@@ -30,6 +32,15 @@ class CComApartment {
   bool initialised_;
 };
 
+// Without its skin Option has no window to show: it names the file at fault
+// instead of running on unseen.
+void ShowSkinFault(const SkinFault& fault) {
+  const std::wstring text = L"Option cannot show its window: the skin file\n\n" + fault.file.native() +
+                            (fault.missing ? L"\n\nis missing." : L"\n\nis damaged.") +
+                            L"\n\nInstalling Osprey Arena again restores it.";
+  MessageBoxW(GetActiveWindow(), text.c_str(), names::kOptionFaultTitle, MB_OK | MB_ICONERROR);
+}
+
 class COptionApp {
  public:
   int Run() {
@@ -37,8 +48,9 @@ class COptionApp {
     instance_ = CreateMutexA(nullptr, FALSE, names::kOptionInstanceMutex);
     if (!instance_ || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
-    const std::string folder = InstallFolder();
-    SetSkinsFolder(folder + "skins\\");
+    const std::filesystem::path folder = InstallFolder();
+    SetSkinsFolder(folder / "skins");
+    SetSkinFaultHandler(ShowSkinFault);
     int result = 0;
     {
       CComApartment com;

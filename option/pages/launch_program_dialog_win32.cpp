@@ -1,10 +1,6 @@
 #include "option/pages/launch_program_dialog_win32.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
-#include <cstdio>
-
+#include "option/pages/program_browse_win32.h"
 #include "option/pages/program_path.h"
 
 namespace {
@@ -45,21 +41,9 @@ bool CLaunchProgramDialog::OnCommandFrom(HWND control, int, int) {
 }
 
 void CLaunchProgramDialog::OnBrowse() {
-  char desktop[MAX_PATH] = {};
-  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
-  char file[MAX_PATH] = {};
-  std::snprintf(file, sizeof file, "%s\\.exe", desktop);
-
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Hwnd();
-  ofn.lpstrFilter = "exe file(*.exe)\0*.EXE\0";
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = sizeof file;
-  ofn.lpstrDefExt = "exe";
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameA(&ofn)) return;  // cancelled: the field stays as it was
-  SetWindowTextA(field_.Hwnd(), file);
+  const std::string file = BrowseForProgram(Hwnd());
+  if (file.empty()) return;  // cancelled: the field stays as it was
+  SetWindowTextA(field_.Hwnd(), file.c_str());
 }
 
 void CLaunchProgramDialog::OnOk() {

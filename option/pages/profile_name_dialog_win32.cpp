@@ -1,13 +1,9 @@
 #include "option/pages/profile_name_dialog_win32.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "option/pages/profile_fields.h"
+#include "option/pages/program_browse_win32.h"
 
 namespace {
 
@@ -75,24 +71,10 @@ bool CProfileNameDialog::OnCommandFrom(HWND control, int, int) {
 }
 
 void CProfileNameDialog::OnBrowse() {
-  char desktop[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop)))
-    desktop[0] = '\0';
-  // Room for the longest path the open-file dialog can give back.
-  std::vector<char> file(32768, '\0');
-  std::snprintf(file.data(), file.size(), "%s\\.exe", desktop);
-  OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Hwnd();
-  ofn.lpstrFilter = "exe file(*.exe)\0*.EXE\0";
-  ofn.lpstrFile = file.data();
-  ofn.nMaxFile = static_cast<DWORD>(file.size());
-  ofn.lpstrDefExt = "exe";
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameA(&ofn)) return;
+  const std::string file = BrowseForProgram(Hwnd());
   // A path the profile cannot hold is not offered: the field keeps its text.
-  if (std::strlen(file.data()) > static_cast<size_t>(kGameFileLimit)) return;
-  SetWindowTextA(program_.Hwnd(), file.data());
+  if (file.empty() || file.size() > static_cast<size_t>(kGameFileLimit)) return;
+  SetWindowTextA(program_.Hwnd(), file.c_str());
 }
 
 void CProfileNameDialog::OnOk() {

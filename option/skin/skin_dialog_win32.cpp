@@ -33,9 +33,11 @@ INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
   owner = RootOf(owner);  // a page passing itself means the window that holds it
   modalEnded_ = false;
   modalResult_ = IDCANCEL;
-  preload_ = std::make_unique<SkinPicturesLoader>(skinFileName_);
+  if (!ReadSkinFiles()) return IDCANCEL;
+  preload_ = std::make_unique<SkinPicturesLoader>(files_.pictures);
   if (!CreateTopLevel(owner, title)) {
     preload_.reset();
+    if (fault_) ReportSkinFault(*fault_);
     return IDCANCEL;
   }
   if (owner) CenterOver(owner);
@@ -75,9 +77,12 @@ bool CSkinDialog::CreateTopLevel(HWND owner, const char* title) {
 }
 
 bool CSkinDialog::CreatePage(HWND parent, int x, int y) {
+  if (!ReadSkinFiles()) return false;
   if (!CreateSkinWindow(kDialogClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                        parent, 0))
+                        parent, 0)) {
+    if (fault_) ReportSkinFault(*fault_);
     return false;
+  }
   if (x || y) SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
@@ -90,27 +95,40 @@ bool CSkinDialog::IsPage() const {
   return Hwnd() && (GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD);
 }
 
-Region CSkinDialog::LoadSkin() {
-  const SkinDescription skin = SkinDescription::Load(SkinPath(skinFileName_));
+bool CSkinDialog::ReadSkinFiles() {
+  fault_.reset();
+  files_ = SkinFiles::Read(skinFileName_);
+  if (!SkinFaultsStopDialogs()) return true;
+  fault_ = files_.Missing();
+  if (fault_) ReportSkinFault(*fault_);
+  return !fault_;
+}
+
+bool CSkinDialog::LoadSkin(Region& outline) {
+  const bool stop = SkinFaultsStopDialogs();
+  const SkinDescription& skin = files_.skin;
   if (!preload_) {
-    SkinPictures pictures = SkinPictures::Load(skin.Screen());
+    SkinPictures pictures = SkinPictures::Load(files_.pictures);
+    if (pictures.fault && stop) return fault_ = pictures.fault, false;
     mask_ = std::move(pictures.mask);
     TakeBackground(std::move(pictures.normal), pictures.size);
     CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pictures.over.Get(),
                                pictures.down.Get(), pictures.disable.Get()));
     // The working pictures go here; every control holds its own cut-outs.
-    return Region(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
+    outline = Region(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
+    return true;
   }
   // A modal dialog's controls get their other state pictures once it is shown.
   SIZE size{};
   SkinImage normal = preload_->TakeNormal(size);
+  if (!normal && stop) return fault_ = PictureFault(files_.pictures.normal), false;
   TakeBackground(std::move(normal), size);
   pendingStates_.clear();
   statesAsked_ = false;
   CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pendingStates_));
-  Region outline;
   mask_ = preload_->TakeMask(outline);
-  return outline;
+  if (!mask_ && stop) return fault_ = PictureFault(files_.pictures.mask), false;
+  return true;
 }
 
 void CSkinDialog::TakeBackground(SkinImage normal, SIZE size) {
@@ -138,8 +156,14 @@ void CSkinDialog::OnStatesTimer() {
 
 void CSkinDialog::OnStatesReady() {
   if (!preload_) return;
-  std::vector<StateImages> states = preload_->TakeStates();
+  std::optional<SkinFault> fault;
+  std::vector<StateImages> states = preload_->TakeStates(fault);
   preload_.reset();
+  if (fault && SkinFaultsStopDialogs()) {
+    ReportSkinFault(*fault);
+    EndModal(IDCANCEL);
+    return;
+  }
   for (size_t i = 0; i < pendingStates_.size() && i < states.size(); ++i)
     pendingStates_[i].button->SetStateImages(std::move(states[i].over), std::move(states[i].down),
                                             std::move(states[i].disabled));
@@ -190,8 +214,9 @@ LRESULT CSkinDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CREATE: {
-      if (Region outline = LoadSkin())
-        SetWindowRgn(Hwnd(), outline.Release(), TRUE);  // the window owns it from here
+      Region outline;
+      if (!LoadSkin(outline)) return -1;  // the window is not made
+      if (outline) SetWindowRgn(Hwnd(), outline.Release(), TRUE);  // the window owns it from here
       OnInitDialog();
       return 0;
     }

@@ -4,12 +4,15 @@
 // ended by EndModal with IDOK or IDCANCEL) or as a child page of another
 // window (CreatePage, Show). A modal dialog's pictures are decoded on a
 // thread of their own while its window is made, and its buttons get their
-// hover, pressed and disabled pictures just after it is first painted.
+// hover, pressed and disabled pictures just after it is first painted. When
+// skin faults stop dialogs (SetSkinFaultHandler), a dialog whose skin file or
+// pictures are missing or damaged is not shown and the fault is reported.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,7 +109,11 @@ class CSkinDialog : public CSkinWindow {
 
  private:
   bool CreateTopLevel(HWND owner, const char* title);
-  Region LoadSkin();  // returns the outline
+  // Reads the skin file; false (reported) when it or a picture is missing.
+  bool ReadSkinFiles();
+  // The pictures and controls; false when a picture that did not decode
+  // stops the dialog (fault_ says which).
+  bool LoadSkin(Region& outline);
   void OnPaint();
   void PaintComposed(HDC dc);
   void OnLButtonDown(LPARAM lp);
@@ -117,6 +124,8 @@ class CSkinDialog : public CSkinWindow {
   void OnStatesReady();
 
   std::string skinFileName_;
+  SkinFiles files_;
+  std::optional<SkinFault> fault_;  // what stopped the window being made
   SkinImage mask_;
   SkinImage background_;
   std::unique_ptr<SkinPicturesLoader> preload_;  // a modal dialog's pictures, decoding

@@ -1,13 +1,15 @@
 #include "option/skin/skin_file.h"
 
-std::string ReadSkinValue(const std::string& skinFile, std::string_view section,
+std::string ReadSkinValue(const std::filesystem::path& skinFile, std::string_view section,
                           std::string_view key) {
   return SkinDescription::Load(skinFile).Value(section, key);
 }
 
-SkinDescription SkinDescription::Load(const std::string& skinFile) {
+SkinDescription SkinDescription::Load(const std::filesystem::path& skinFile) {
   SkinDescription d;
-  d.ini_ = IniFile::Load(std::filesystem::path(skinFile));
+  std::optional<IniFile> file = IniFile::LoadExisting(skinFile);
+  d.found_ = file.has_value();
+  if (file) d.ini_ = std::move(*file);
   return d;
 }
 

@@ -3,6 +3,7 @@
 // private-profile functions would into a 2048-byte buffer, empty if missing.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,7 @@ inline constexpr char kSkinPlacementSection[] = "BUTTONPOS";
 inline constexpr size_t kSkinValueBuffer = 2048;
 
 // One value of one skin file (path as given, usually SkinPath(name)).
-std::string ReadSkinValue(const std::string& skinFile, std::string_view section,
+std::string ReadSkinValue(const std::filesystem::path& skinFile, std::string_view section,
                           std::string_view key);
 
 struct SkinScreenImages {
@@ -24,8 +25,10 @@ struct SkinScreenImages {
 // A skin file read once, for a dialog that needs many of its values.
 class SkinDescription {
  public:
-  static SkinDescription Load(const std::string& skinFile);
+  static SkinDescription Load(const std::filesystem::path& skinFile);
   static SkinDescription Parse(std::string_view text);
+  // False when Load found no file to read.
+  bool Found() const { return found_; }
 
   std::string Value(std::string_view section, std::string_view key) const;
   SkinScreenImages Screen() const;
@@ -35,4 +38,5 @@ class SkinDescription {
 
  private:
   IniFile ini_;
+  bool found_ = true;
 };

@@ -9,6 +9,7 @@
 #include "option/skin/confirm_dialogs_win32.h"
 #include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
+#include "settings/system_path_win32.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ void Open(CSkinDialog& dialog, const char* title) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   g_autoCloseMs = static_cast<UINT>(std::strtoul(commandLine, nullptr, 10));
-  char program[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, program, MAX_PATH);
-  SetSkinsFolder(SkinsFolderFromProgramPath(program));
+  SetSkinsFolder(ModulePath(nullptr).parent_path() / "skins");
   InstallMenuPainter();
   {
     CClickWarnDialog d;

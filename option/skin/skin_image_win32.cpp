@@ -26,8 +26,8 @@ struct ComRef {
 // The whole file into movable memory that a stream can be made on, grown
 // when the file is larger than what it held before. Returns the file's size,
 // or 0 when it can't be read.
-DWORD ReadWholeFile(const std::string& path, HGLOBAL& buffer) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+DWORD ReadWholeFile(const std::filesystem::path& path, HGLOBAL& buffer) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 0;
   DWORD size = 0;
@@ -70,7 +70,7 @@ SkinImageReader::~SkinImageReader() {
   if (buffer_) GlobalFree(buffer_);
 }
 
-bool SkinImageReader::Load(const std::string& path, SkinImage& image, SIZE& size) {
+bool SkinImageReader::Load(const std::filesystem::path& path, SkinImage& image, SIZE& size) {
   image.Reset();
   size = {0, 0};
   const DWORD length = ReadWholeFile(path, buffer_);
@@ -96,7 +96,7 @@ bool SkinImageReader::Load(const std::string& path, SkinImage& image, SIZE& size
   return true;
 }
 
-bool LoadSkinImage(const std::string& path, SkinImage& image, SIZE& size) {
+bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& size) {
   return SkinImageReader().Load(path, image, size);
 }
 

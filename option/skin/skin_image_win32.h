@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include <string>
+#include <filesystem>
 
 #include "option/skin/gdi_handles_win32.h"
 
@@ -33,7 +33,7 @@ class SkinImage {
 // Decodes the file (any format the system picture object reads: BMP, JPEG,
 // GIF...) into image and size. On failure the image is left empty and the
 // size zero; returns whether a picture was loaded.
-bool LoadSkinImage(const std::string& path, SkinImage& image, SIZE& size);
+bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& size);
 
 // LoadSkinImage for several files in a row: each file is read into the same
 // memory, so that a dialog's megabyte-sized pictures don't each need fresh
@@ -45,7 +45,7 @@ class SkinImageReader {
   SkinImageReader& operator=(const SkinImageReader&) = delete;
   ~SkinImageReader();
 
-  bool Load(const std::string& path, SkinImage& image, SIZE& size);
+  bool Load(const std::filesystem::path& path, SkinImage& image, SIZE& size);
 
  private:
   HGLOBAL buffer_ = nullptr;

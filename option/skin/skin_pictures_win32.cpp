@@ -2,36 +2,56 @@
 
 #include <objbase.h>
 
+#include <system_error>
 #include <utility>
-
-#include "option/skin/skin_state.h"
 
 namespace {
 
-SkinScreenImages InSkinsFolder(SkinScreenImages names) {
-  for (std::string* name : {&names.mask, &names.normal, &names.over, &names.down, &names.disable})
-    *name = SkinPath(*name);
-  return names;
+bool IsFile(const std::filesystem::path& file) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(file, ec);
+}
+
+// Decodes one picture; the first failure of a series is kept in fault.
+void LoadPicture(SkinImageReader& reader, const std::filesystem::path& file, SkinImage& image,
+                 SIZE& size, std::optional<SkinFault>& fault) {
+  if (!reader.Load(file, image, size) && !fault) fault = PictureFault(file);
 }
 
 }  // namespace
 
-SkinPictures SkinPictures::Load(const SkinScreenImages& names) {
-  const SkinScreenImages paths = InSkinsFolder(names);
+SkinFiles SkinFiles::Read(std::string_view skinFileName) {
+  SkinFiles files{SkinPath(skinFileName), {}, {}};
+  files.skin = SkinDescription::Load(files.file);
+  const SkinScreenImages names = files.skin.Screen();
+  files.pictures = {SkinPath(names.mask), SkinPath(names.normal), SkinPath(names.over),
+                    SkinPath(names.down), SkinPath(names.disable)};
+  return files;
+}
+
+std::optional<SkinFault> SkinFiles::Missing() const {
+  if (!skin.Found()) return SkinFault{file, true};
+  for (const auto* picture : {&pictures.normal, &pictures.mask, &pictures.over, &pictures.down,
+                              &pictures.disable})
+    if (!IsFile(*picture)) return SkinFault{*picture, true};
+  return std::nullopt;
+}
+
+SkinFault PictureFault(const std::filesystem::path& picture) { return {picture, !IsFile(picture)}; }
+
+SkinPictures SkinPictures::Load(const SkinPicturePaths& paths) {
   SkinPictures p;
   SkinImageReader reader;  // the five files share one buffer
   SIZE ignored{};
-  reader.Load(paths.mask, p.mask, ignored);
-  reader.Load(paths.normal, p.normal, p.size);
-  reader.Load(paths.over, p.over, ignored);
-  reader.Load(paths.down, p.down, ignored);
-  reader.Load(paths.disable, p.disable, ignored);
+  LoadPicture(reader, paths.normal, p.normal, p.size, p.fault);
+  LoadPicture(reader, paths.mask, p.mask, ignored, p.fault);
+  LoadPicture(reader, paths.over, p.over, ignored, p.fault);
+  LoadPicture(reader, paths.down, p.down, ignored, p.fault);
+  LoadPicture(reader, paths.disable, p.disable, ignored, p.fault);
   return p;
 }
 
-SkinPicturesLoader::SkinPicturesLoader(const std::string& skinFileName) {
-  // The paths are made here: the skins folder belongs to the interface thread.
-  const SkinScreenImages paths = InSkinsFolder(SkinDescription::Load(SkinPath(skinFileName)).Screen());
+SkinPicturesLoader::SkinPicturesLoader(const SkinPicturePaths& paths) {
   thread_ = std::thread([this, paths] { Run(paths); });
 }
 
@@ -44,7 +64,7 @@ SkinPicturesLoader::~SkinPicturesLoader() {
   if (thread_.joinable()) thread_.join();
 }
 
-void SkinPicturesLoader::Run(const SkinScreenImages& paths) {
+void SkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   // Some picture formats are decoded by COM objects.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   SkinImageReader reader;  // the five files share one buffer
@@ -77,23 +97,26 @@ void SkinPicturesLoader::Run(const SkinScreenImages& paths) {
     rects = rects_;
   }
   std::vector<StateImages> states;
-  if (!rects.empty()) states = CutAll(reader, paths, rects);
+  std::optional<SkinFault> fault;
+  if (!rects.empty()) states = CutAll(reader, paths, rects, fault);
   {
     std::lock_guard lock(mutex_);
     states_ = std::move(states);
+    statesFault_ = std::move(fault);
     if (!stopping_) PostMessageA(window_, message_, 0, 0);
   }
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
 std::vector<StateImages> SkinPicturesLoader::CutAll(SkinImageReader& reader,
-                                                    const SkinScreenImages& paths,
-                                                    const std::vector<RECT>& rects) {
+                                                    const SkinPicturePaths& paths,
+                                                    const std::vector<RECT>& rects,
+                                                    std::optional<SkinFault>& fault) {
   SkinImage over, down, disabled;
   SIZE ignored{};
-  reader.Load(paths.over, over, ignored);
-  reader.Load(paths.down, down, ignored);
-  reader.Load(paths.disable, disabled, ignored);
+  LoadPicture(reader, paths.over, over, ignored, fault);
+  LoadPicture(reader, paths.down, down, ignored, fault);
+  LoadPicture(reader, paths.disable, disabled, ignored, fault);
   std::vector<StateImages> states(rects.size());
   for (size_t i = 0; i < rects.size(); ++i) {
     const RECT& r = rects[i];
@@ -129,7 +152,8 @@ void SkinPicturesLoader::CutStates(std::vector<RECT> rects, HWND window, UINT me
   changed_.notify_all();
 }
 
-std::vector<StateImages> SkinPicturesLoader::TakeStates() {
+std::vector<StateImages> SkinPicturesLoader::TakeStates(std::optional<SkinFault>& fault) {
   if (thread_.joinable()) thread_.join();
+  fault = std::move(statesFault_);
   return std::move(states_);
 }

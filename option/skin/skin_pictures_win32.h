@@ -5,21 +5,43 @@
 #include <windows.h>
 
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
-#include <string>
+#include <optional>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "option/skin/gdi_handles_win32.h"
 #include "option/skin/skin_file.h"
 #include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_state.h"
+
+// The full paths of a dialog's five pictures.
+struct SkinPicturePaths {
+  std::filesystem::path mask, normal, over, down, disable;
+};
+
+// A dialog's skin file as read from the skins folder, with its pictures' paths.
+struct SkinFiles {
+  std::filesystem::path file;
+  SkinDescription skin;
+  SkinPicturePaths pictures;
+
+  static SkinFiles Read(std::string_view skinFileName);
+  // The skin file or the first of its pictures that is not there.
+  std::optional<SkinFault> Missing() const;
+};
+
+// The fault of a picture that did not decode: missing, or there but damaged.
+SkinFault PictureFault(const std::filesystem::path& picture);
 
 struct SkinPictures {
   SkinImage mask, normal, over, down, disable;
   SIZE size{};  // of the normal picture: the dialog's size
+  std::optional<SkinFault> fault;  // the first picture that did not decode
 
-  // Decodes the pictures the description names, from the skins folder.
-  static SkinPictures Load(const SkinScreenImages& names);
+  static SkinPictures Load(const SkinPicturePaths& paths);
 };
 
 // A control's hover, pressed and disabled pictures, cut from the skin.
@@ -41,7 +63,7 @@ struct StateImages {
 // pictures about a tenth of a second later.
 class SkinPicturesLoader {
  public:
-  explicit SkinPicturesLoader(const std::string& skinFileName);
+  explicit SkinPicturesLoader(const SkinPicturePaths& paths);
   SkinPicturesLoader(const SkinPicturesLoader&) = delete;
   SkinPicturesLoader& operator=(const SkinPicturesLoader&) = delete;
   ~SkinPicturesLoader();  // stops what nobody waits for any more
@@ -54,13 +76,15 @@ class SkinPicturesLoader {
   // Asks for the state pictures at these rectangles; message is posted to
   // window when they are cut.
   void CutStates(std::vector<RECT> rects, HWND window, UINT message);
-  // After the message: the pictures, in the order of the rectangles.
-  std::vector<StateImages> TakeStates();
+  // After the message: the pictures, in the order of the rectangles, and
+  // the first of the three full pictures that did not decode.
+  std::vector<StateImages> TakeStates(std::optional<SkinFault>& fault);
 
  private:
-  void Run(const SkinScreenImages& paths);
-  static std::vector<StateImages> CutAll(SkinImageReader& reader, const SkinScreenImages& paths,
-                                         const std::vector<RECT>& rects);
+  void Run(const SkinPicturePaths& paths);
+  static std::vector<StateImages> CutAll(SkinImageReader& reader, const SkinPicturePaths& paths,
+                                         const std::vector<RECT>& rects,
+                                         std::optional<SkinFault>& fault);
 
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -75,5 +99,6 @@ class SkinPicturesLoader {
   HWND window_ = nullptr;
   UINT message_ = 0;
   std::vector<StateImages> states_;
+  std::optional<SkinFault> statesFault_;
   std::thread thread_;  // last: starts when everything above exists
 };

@@ -116,7 +116,7 @@ LRESULT CSliderThumb::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 // ---- track
 
-bool CSkinSlider::Create(const std::string& thumbImageFile, int left, int top, int right, int bottom,
+bool CSkinSlider::Create(const std::filesystem::path& thumbImageFile, int left, int top, int right, int bottom,
                          HWND parent, int id) {
   minimum_ = 0;
   maximum_ = 10;

@@ -50,7 +50,7 @@ class CSliderThumb : public CSkinWindow {
 class CSkinSlider : public CSkinWindow {
  public:
   // Fails, creating nothing, when the thumb picture cannot be loaded.
-  bool Create(const std::string& thumbImageFile, int left, int top, int right, int bottom,
+  bool Create(const std::filesystem::path& thumbImageFile, int left, int top, int right, int bottom,
               HWND parent, int id);
   void SetTrackImage(int left, int top, int right, int bottom, HBITMAP fullWindowImage);
   void SetRange(int minimum, int maximum);

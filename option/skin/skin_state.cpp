@@ -5,7 +5,8 @@
 namespace {
 
 struct SkinState {
-  std::string skinsFolder;
+  std::filesystem::path skinsFolder;
+  std::function<void(const SkinFault&)> faultHandler;
   uintptr_t helpTextWindow = 0;
   std::string helpText;
 };
@@ -17,16 +18,19 @@ SkinState& State() {
 
 }  // namespace
 
-std::string SkinsFolderFromProgramPath(std::string_view programPath) {
-  const size_t slash = programPath.find_last_of("\\/");
-  std::string folder(slash == std::string_view::npos ? std::string_view{}
-                                                     : programPath.substr(0, slash + 1));
-  return folder + "skins\\";
+void SetSkinsFolder(std::filesystem::path folder) { State().skinsFolder = std::move(folder); }
+const std::filesystem::path& SkinsFolder() { return State().skinsFolder; }
+std::filesystem::path SkinPath(std::string_view fileName) {
+  return State().skinsFolder / std::filesystem::path(fileName);
 }
 
-void SetSkinsFolder(std::string folder) { State().skinsFolder = std::move(folder); }
-const std::string& SkinsFolder() { return State().skinsFolder; }
-std::string SkinPath(std::string_view fileName) { return State().skinsFolder + std::string(fileName); }
+void SetSkinFaultHandler(std::function<void(const SkinFault&)> handler) {
+  State().faultHandler = std::move(handler);
+}
+bool SkinFaultsStopDialogs() { return static_cast<bool>(State().faultHandler); }
+void ReportSkinFault(const SkinFault& fault) {
+  if (State().faultHandler) State().faultHandler(fault);
+}
 
 void SetHelpTextWindow(uintptr_t window) { State().helpTextWindow = window; }
 uintptr_t HelpTextWindow() { return State().helpTextWindow; }

@@ -50,19 +50,22 @@ struct World : OptionUi, OptionPartners, OptionFiles {
   void MergeMacrosFromProfiles(const ProfileSet&) override { log.push_back("merge"); }
   int ReadFirmwareVersion() override { return firmware; }
   void LoadAll(ProfileSet& into) override { into = files; }
-  bool LoadProfile(Profile& into, const std::string& path) override {
-    log.push_back("load " + path);
+  bool LoadProfile(Profile& into, const std::filesystem::path& path) override {
+    log.push_back("load " + path.generic_string());
     std::snprintf(into.ProFileName, sizeof into.ProFileName, "Imported");
     return true;
   }
-  void SaveProfile(const Profile& profile, const std::string& path) override {
-    log.push_back("export " + std::string(profile.ProFileName) + " " + path);
+  void SaveProfile(const Profile& profile, const std::filesystem::path& path) override {
+    log.push_back("export " + std::string(profile.ProFileName) + " " + path.generic_string());
   }
-  void ReplaceWithCopy(const std::string& source, const std::string& target) override {
-    log.push_back("copy " + source + " " + target);
+  void ReplaceWithCopy(const std::filesystem::path& source,
+                       const std::filesystem::path& target) override {
+    log.push_back("copy " + source.generic_string() + " " + target.generic_string());
   }
-  void RemoveFile(const std::string& path) override { log.push_back("delete " + path); }
-  bool CanRead(const std::string& path) override { return path.find("missing") == std::string::npos; }
+  void RemoveFile(const std::filesystem::path& path) override {
+    log.push_back("delete " + path.generic_string());
+  }
+  bool CanRead(const std::filesystem::path& path) override { return path.stem() != "missing"; }
 };
 
 // The function menu's dialogs, each answering as the test says.
@@ -77,7 +80,7 @@ struct Dialogs : FunctionDialogs {
 
 struct OptionCoreTest : testing::Test {
   World w;
-  OptionCore core{w, w, w, "C:\\Osprey\\"};
+  OptionCore core{w, w, w, "C:/Osprey/"};
   MacroStore store;
   Dialogs dialogs;
   OptionCoreTest() {
@@ -144,16 +147,16 @@ TEST_F(OptionCoreTest, ResetCurrentMarksOnlyThatProfile) {
 }
 
 TEST_F(OptionCoreTest, ImportCopiesUnlessItIsTheProfilesOwnFile) {
-  core.ImportProfile("D:\\exports\\mine.gmp");
-  EXPECT_EQ(w.log[0], "copy D:\\exports\\mine.gmp C:\\Osprey\\config\\Default0.gmp");
-  EXPECT_EQ(w.log[1], "load C:\\Osprey\\config\\Default0.gmp");
+  core.ImportProfile("D:/exports/mine.gmp");
+  EXPECT_EQ(w.log[0], "copy D:/exports/mine.gmp C:/Osprey/config/Default0.gmp");
+  EXPECT_EQ(w.log[1], "load C:/Osprey/config/Default0.gmp");
   EXPECT_STREQ(w.shared.Profiles[0].ProFileName, "Imported");
   EXPECT_EQ(w.shared.ButtonChanged[0][5], 1);
   core.ApplyDone();
 
   w.log.clear();
-  core.ImportProfile("c:\\OSPREY\\CONFIG\\default0.GMP");
-  EXPECT_EQ(w.log[0], "load C:\\Osprey\\config\\Default0.gmp");  // no copy onto itself
+  core.ImportProfile("c:/OSPREY/CONFIG/default0.GMP");
+  EXPECT_EQ(w.log[0], "load C:/Osprey/config/Default0.gmp");  // no copy onto itself
 }
 
 TEST_F(OptionCoreTest, CancelledOrUnreadableImportStillApplies) {
@@ -161,13 +164,13 @@ TEST_F(OptionCoreTest, CancelledOrUnreadableImportStillApplies) {
   EXPECT_EQ(w.log[0], "busy");
   core.ApplyDone();
   w.log.clear();
-  core.ImportProfile("D:\\missing.gmp");
+  core.ImportProfile("D:/missing.gmp");
   EXPECT_EQ(w.log[0], "busy");
 }
 
 TEST_F(OptionCoreTest, ExportWritesTheCurrentProfileOverAnyOldFile) {
-  core.ExportProfile("D:\\out.gmp");
-  EXPECT_EQ(w.log, (std::vector<std::string>{"delete D:\\out.gmp", "export Default1 D:\\out.gmp"}));
+  core.ExportProfile("D:/out.gmp");
+  EXPECT_EQ(w.log, (std::vector<std::string>{"delete D:/out.gmp", "export Default1 D:/out.gmp"}));
 }
 
 TEST_F(OptionCoreTest, MonitorMessagesTakeWhatTheMouseChanged) {

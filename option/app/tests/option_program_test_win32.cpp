@@ -1,10 +1,13 @@
 // Option.exe as a user meets it, without Monitor: one instance, the settings
-// from the files, Apply finishing at once, profile selection saved.
+// from the files, Apply finishing at once, profile selection saved; with its
+// skins missing or damaged, a message naming the file, then the end.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "option/skin/placement.h"
@@ -121,6 +124,59 @@ TEST_F(OptionProgram, ItsWindowThreadIsASingleThreadedApartment) {
   FreeLibrary(probe);
   CloseHandle(sta);
   CloseHandle(none);
+}
+
+// The text of the message box: its title, then its static texts.
+std::wstring MessageText(HWND box) {
+  std::wstring text;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM out) {
+        wchar_t part[2048] = {};
+        GetWindowTextW(child, part, 2048);
+        *reinterpret_cast<std::wstring*>(out) += std::wstring(part) + L"\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+TEST(OptionSkins, AMissingOrDamagedSkinIsNamedAndOptionEnds) {
+  const fs::path folder = BinFolder() / "option_skin_fault";
+  const fs::path skins = folder / "skins";
+  const std::string normal =
+      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("SCREEN", "Normal");
+  ASSERT_FALSE(normal.empty());
+  struct Case {
+    std::function<void()> damage;
+    fs::path named;
+    const wchar_t* says;
+  } cases[] = {
+      {[] {}, skins / "skin_main.ini", L"missing"},
+      {[&] {
+         fs::copy(BinFolder() / "skins", skins, fs::copy_options::recursive);
+         std::ofstream(skins / normal, std::ios::binary | std::ios::trunc) << "no picture";
+       },
+       skins / normal, L"damaged"},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* file : {"Option.exe", "lan.dll"}) fs::copy_file(BinFolder() / file, folder / file);
+    c.damage();
+    Process option;
+    ASSERT_TRUE(option.Start(folder / "Option.exe"));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowW(nullptr, names::kOptionFaultTitle)) != nullptr; }, 20000))
+        << "no message for " << c.named;
+    const std::wstring text = MessageText(box);
+    EXPECT_NE(text.find(c.named.native()), std::wstring::npos) << c.named;
+    EXPECT_NE(text.find(c.says), std::wstring::npos) << c.named;
+    EXPECT_EQ(FindWindowA(nullptr, names::kOptionTitle), nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(option.Ended(10000)) << "Option still runs after the message about " << c.named;
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ TEST(SkinFile, MissingKeysAndFilesReadEmpty) {
   EXPECT_EQ(none.left | none.top | none.right | none.bottom, 0);
   EXPECT_EQ(ReadSkinValue("/nonexistent/folder/skin_x.ini", "SCREEN", "Normal"), "");
   EXPECT_EQ(SkinDescription::Load("").Screen().normal, "");
+  EXPECT_FALSE(SkinDescription::Load("").Found());
 }
 
 TEST(SkinFile, ValuesAreCutTo2047Characters) {

@@ -49,7 +49,7 @@ class SkinPicturesTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
-  SkinPicturesLoader loader("skin_test.ini");
+  SkinPicturesLoader loader(SkinFiles::Read("skin_test.ini").pictures);
   SIZE size{};
   SkinImage normal = loader.TakeNormal(size);
   ASSERT_TRUE(normal);
@@ -67,7 +67,9 @@ TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
 
   loader.CutStates({RECT{10, 30, 50, 50}, RECT{0, 0, 200, 100}}, window_, kStatesMessage);
   ASSERT_TRUE(WaitForPosted(window_, kStatesMessage));
-  const std::vector<StateImages> states = loader.TakeStates();
+  std::optional<SkinFault> fault;
+  const std::vector<StateImages> states = loader.TakeStates(fault);
+  EXPECT_FALSE(fault);
   ASSERT_EQ(states.size(), 2u);
   EXPECT_EQ(BitmapSize(states[0].over.Get()).cx, 40);
   EXPECT_EQ(BitmapSize(states[0].over.Get()).cy, 20);
@@ -80,10 +82,10 @@ TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
 TEST_F(SkinPicturesTest, GoesAwayAtOnceWhenNobodyAsksForTheStates) {
   const auto start = std::chrono::steady_clock::now();
   {
-    SkinPicturesLoader untouched("skin_test.ini");
+    SkinPicturesLoader untouched(SkinFiles::Read("skin_test.ini").pictures);
   }
   {
-    SkinPicturesLoader halfUsed("skin_test.ini");
+    SkinPicturesLoader halfUsed(SkinFiles::Read("skin_test.ini").pictures);
     SIZE size{};
     EXPECT_TRUE(halfUsed.TakeNormal(size));
   }
@@ -93,7 +95,7 @@ TEST_F(SkinPicturesTest, GoesAwayAtOnceWhenNobodyAsksForTheStates) {
 }
 
 TEST_F(SkinPicturesTest, MissingPicturesGiveEmptyImagesAndStillAnAnswer) {
-  SkinPicturesLoader loader("skin_missing.ini");
+  SkinPicturesLoader loader(SkinFiles::Read("skin_missing.ini").pictures);
   SIZE size{1, 1};
   EXPECT_FALSE(loader.TakeNormal(size));
   EXPECT_EQ(size.cx, 0);
@@ -102,9 +104,13 @@ TEST_F(SkinPicturesTest, MissingPicturesGiveEmptyImagesAndStillAnAnswer) {
   EXPECT_FALSE(outline);
   loader.CutStates({RECT{0, 0, 10, 10}}, window_, kStatesMessage);
   ASSERT_TRUE(WaitForPosted(window_, kStatesMessage));
-  const std::vector<StateImages> states = loader.TakeStates();
+  std::optional<SkinFault> fault;
+  const std::vector<StateImages> states = loader.TakeStates(fault);
   ASSERT_EQ(states.size(), 1u);
   EXPECT_FALSE(states[0].over);
+  ASSERT_TRUE(fault);  // the first of the three it could not decode
+  EXPECT_EQ(fault->file.filename(), "no.bmp");
+  EXPECT_TRUE(fault->missing);
 }
 
 namespace {
