@@ -42,13 +42,13 @@ ULONGLONG LinuxCpuTime100ns(int pid) {
 
 // The newest Linux process whose command line names Monitor.exe, or 0.
 int LinuxMonitorPid() {
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA("Z:\\proc\\*", &found);
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
   if (find == INVALID_HANDLE_VALUE) return 0;
   int best = 0;
   unsigned long long bestStart = 0;
   do {
-    const int pid = std::atoi(found.cFileName);
+    const int pid = _wtoi(found.cFileName);
     if (pid <= 0) continue;
     const std::string dir = "Z:\\proc\\" + std::to_string(pid);
     FILE* f = std::fopen((dir + "\\cmdline").c_str(), "rb");
@@ -70,7 +70,7 @@ int LinuxMonitorPid() {
       bestStart = start;
       best = pid;
     }
-  } while (FindNextFileA(find, &found));
+  } while (FindNextFileW(find, &found));
   FindClose(find);
   return best;
 }

@@ -13,10 +13,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "settings/system_names.h"
+#include "settings/system_path_win32.h"
 
 namespace {
 
@@ -24,12 +26,7 @@ constexpr int kRuns = 15;
 constexpr DWORD kTimeoutMs = 30000;
 constexpr char kBaselineTitle[] = "Osprey startup baseline";
 
-std::string BinFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string s(path);
-  return s.substr(0, s.find_last_of('\\') + 1);
-}
+std::filesystem::path BinFolder() { return ModulePath(nullptr).parent_path(); }
 
 double NowMs() {
   static LARGE_INTEGER frequency = [] {
@@ -51,13 +48,13 @@ bool Painted(HANDLE process, const char* title) {
 
 // One start: milliseconds to painted, or a negative number on failure. The
 // program is closed and waited for, so the next start finds no instance.
-double TimeOneStart(const std::string& program, const char* title) {
-  STARTUPINFOA si{};
+double TimeOneStart(const std::filesystem::path& program, const char* title) {
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  std::string commandLine = "\"" + program + "\"";
+  std::wstring commandLine = L"\"" + program.native() + L"\"";
   const double start = NowMs();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(),
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(),
                       &si, &pi))
     return -1;
   double elapsed = -1;
@@ -85,9 +82,9 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main() {
-  const std::string option = BinFolder() + names::kOptionProgram;
-  const std::string baseline = BinFolder() + "startup_baseline_helper_win32.exe";
-  if (GetFileAttributesA((BinFolder() + "skins\\skin_main.ini").c_str()) == INVALID_FILE_ATTRIBUTES) {
+  const std::filesystem::path option = BinFolder() / names::kOptionProgram;
+  const std::filesystem::path baseline = BinFolder() / "startup_baseline_helper_win32.exe";
+  if (GetFileAttributesW((BinFolder() / "skins" / "skin_main.ini").c_str()) == INVALID_FILE_ATTRIBUTES) {
     std::fprintf(stderr, "the skins folder is missing beside Option.exe\n");
     return 1;
   }
