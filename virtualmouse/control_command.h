@@ -16,7 +16,7 @@ struct ControlCommand {
   Kind kind = Kind::Plug;
   std::uint16_t first = 0;   // event type, or button 1..16
   std::uint16_t second = 0;  // event value
-  std::string path;          // dump
+  std::string path;          // dump, UTF-8
 };
 
 // Empty for anything malformed: unknown word, missing or extra arguments,

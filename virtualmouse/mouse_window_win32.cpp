@@ -17,8 +17,8 @@ constexpr std::size_t kMaxControlText = 1024;
 
 }  // namespace
 
-CVirtualMouseWnd::CVirtualMouseWnd(bool plugged, const std::string& logPath)
-    : plugged_(plugged), log_(std::fopen(logPath.c_str(), "w")) {}
+CVirtualMouseWnd::CVirtualMouseWnd(bool plugged, const std::filesystem::path& logPath)
+    : plugged_(plugged), log_(_wfopen(logPath.c_str(), L"w")) {}
 
 bool CVirtualMouseWnd::Create(HINSTANCE instance) {
   WNDCLASSA wc{};
@@ -125,7 +125,7 @@ LRESULT CVirtualMouseWnd::Execute(const ControlCommand& command) {
     case Kind::Release:
       return plugged_ ? 1 : 0;
     case Kind::Dump:
-      return WriteDump(command.path) ? 1 : 0;
+      return WriteDump(std::u8string(command.path.begin(), command.path.end())) ? 1 : 0;
     case Kind::Idle: {
       const ULONGLONG idle = GetTickCount64() - lastReport_;
       return static_cast<LRESULT>(idle < 0x7FFFFFFF ? idle : 0x7FFFFFFF);
@@ -145,8 +145,8 @@ void CVirtualMouseWnd::SetPlugged(bool plugged) {
   Redraw();
 }
 
-bool CVirtualMouseWnd::WriteDump(const std::string& path) const {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+bool CVirtualMouseWnd::WriteDump(const std::filesystem::path& path) const {
+  std::unique_ptr<std::FILE, FileCloser> file(_wfopen(path.c_str(), L"wb"));
   if (!file) return false;
   const std::string dump = DumpState(state_, plugged_, receiver_.problems());
   return std::fwrite(dump.data(), 1, dump.size(), file.get()) == dump.size();

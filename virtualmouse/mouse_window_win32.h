@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,7 @@ namespace vmouse {
 
 class CVirtualMouseWnd {
  public:
-  CVirtualMouseWnd(bool plugged, const std::string& logPath);
+  CVirtualMouseWnd(bool plugged, const std::filesystem::path& logPath);
   CVirtualMouseWnd(const CVirtualMouseWnd&) = delete;
   CVirtualMouseWnd& operator=(const CVirtualMouseWnd&) = delete;
 
@@ -35,7 +36,7 @@ class CVirtualMouseWnd {
   LRESULT OnReport(ReportKind kind, const COPYDATASTRUCT* data);
   LRESULT Execute(const ControlCommand& command);
   void SetPlugged(bool plugged);
-  bool WriteDump(const std::string& path) const;
+  bool WriteDump(const std::filesystem::path& path) const;
   void Redraw() { InvalidateRect(window_, nullptr, FALSE); }
 
   struct FileCloser {

@@ -4,31 +4,19 @@
 // the program.
 #include <windows.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <string>
+#include <cwchar>
+#include <filesystem>
 
+#include "settings/system_path_win32.h"
 #include "virtualmouse/mouse_window_win32.h"
 
-namespace {
-
-std::string DefaultLogPath() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, n < MAX_PATH ? n : 0);
-  const std::size_t slash = folder.find_last_of('\\');
-  folder = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-  return folder + "VirtualMouse.log";
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+// Wide arguments: the log may be in a folder outside the ANSI code page.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   bool plugged = true;
-  std::string log = DefaultLogPath();
+  std::filesystem::path log = ModulePath(nullptr).parent_path() / "VirtualMouse.log";
   for (int i = 1; i < __argc; ++i) {
-    if (std::strcmp(__argv[i], "--unplugged") == 0) plugged = false;
-    else if (std::strcmp(__argv[i], "--log") == 0 && i + 1 < __argc) log = __argv[++i];
+    if (std::wcscmp(__wargv[i], L"--unplugged") == 0) plugged = false;
+    else if (std::wcscmp(__wargv[i], L"--log") == 0 && i + 1 < __argc) log = __wargv[++i];
   }
   vmouse::CVirtualMouseWnd mouse(plugged, log);
   if (!mouse.Create(instance)) return 1;

@@ -1,6 +1,7 @@
 // vmctl.exe: drives the virtual mouse from scripts and tests.
 //   vmctl plug | unplug | event TYPE VALUE | press N | release N | click N
-//   vmctl dump FILE            (FILE relative to vmctl's working folder)
+//   vmctl dump FILE            (FILE relative to vmctl's working folder; handed
+//                               to the virtual mouse as a full path in UTF-8)
 //   vmctl quit
 //   vmctl wait-idle [MS [TIMEOUT_MS]]   until no report came for MS (500) ms
 //   vmctl wait-window [TIMEOUT_MS]      until the virtual mouse runs
@@ -10,7 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "hiddriver/virtual_link.h"
 #include "settings/system_names.h"
@@ -54,32 +57,40 @@ int WaitWindow(DWORD timeoutMs) {
   return 0;
 }
 
-DWORD Arg(int argc, char** argv, int i, DWORD fallback) {
-  return i < argc ? static_cast<DWORD>(std::strtoul(argv[i], nullptr, 0)) : fallback;
+DWORD Arg(const std::vector<std::string>& args, size_t i, DWORD fallback) {
+  return i < args.size() ? static_cast<DWORD>(std::strtoul(args[i].c_str(), nullptr, 0)) : fallback;
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Wide arguments: a dump may go to a folder outside the ANSI code page.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 0; i < argc; ++i) args.push_back(Utf8(argv[i]));
   if (argc < 2) {
     std::fputs("usage: vmctl plug|unplug|event T V|press N|release N|click N|dump FILE|quit|"
                "wait-idle [MS [TIMEOUT]]|wait-window [TIMEOUT]\n",
                stderr);
     return 1;
   }
-  const std::string verb = argv[1];
-  if (verb == "wait-idle") return WaitIdle(Arg(argc, argv, 2, 500), Arg(argc, argv, 3, 60000));
-  if (verb == "wait-window") return WaitWindow(Arg(argc, argv, 2, 10000));
+  const std::string verb = args[1];
+  if (verb == "wait-idle") return WaitIdle(Arg(args, 2, 500), Arg(args, 3, 60000));
+  if (verb == "wait-window") return WaitWindow(Arg(args, 2, 10000));
 
   std::string text = verb;
   if (verb == "dump" && argc == 3) {
     // The virtual mouse runs in its own folder: hand it a full path.
-    char full[MAX_PATH];
-    const DWORD n = GetFullPathNameA(argv[2], MAX_PATH, full, nullptr);
-    if (n == 0 || n >= MAX_PATH) return 1;
-    text += std::string(" ") + full;
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(argv[2], ec);
+    if (ec) return 1;
+    text += " " + Utf8(full);
   } else {
-    for (int i = 2; i < argc; ++i) text += std::string(" ") + argv[i];
+    for (int i = 2; i < argc; ++i) text += " " + args[i];
   }
   const long long answer = Send(text);
   if (answer < 0) return 2;

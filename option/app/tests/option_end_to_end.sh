@@ -4,7 +4,9 @@
 # driven by real pointer and key events from the X server (xdotool) at the
 # skin's coordinates (the main dialog sits at the screen origin). The helper
 # program checks what needs Win32 (controls enabled, a keyboard hook, a
-# stand-in Monitor, profile files). Argument: the helper program.
+# stand-in Monitor, profile files). At the end the three programs run again
+# from two folders whose names are outside ASCII, one of them outside the ANSI
+# code page too. Argument: the helper program.
 # OSPREY_E2E_SHOTS=DIR keeps a screenshot of the screen at a failure.
 set -euo pipefail
 bin=$(cd "$(dirname "$1")" && pwd)
@@ -116,9 +118,10 @@ focus_main() {
   sleep 0.2
 }
 
+# Files of the installation folder are named relative to it.
 dump() {
   rm -f "$folder/state.txt"
-  wine "$bin/vmctl.exe" dump "$wfolder\\state.txt" >/dev/null 2>&1 </dev/null || return 1
+  (cd "$folder" && wine "$bin/vmctl.exe" dump state.txt >/dev/null 2>&1 </dev/null) || return 1
   tr -d '\r' <"$folder/state.txt"
 }
 # The dump lines of one profile (1-5) of the mouse.
@@ -128,11 +131,12 @@ mouse_button_is() { mouse_profile "$1" | grep -q "^  button $2 $3\$"; }
 active_is() { [ "$(mouse_active)" = "$1" ]; }
 wait_idle() { wine "$bin/vmctl.exe" wait-idle 600 60000 >/dev/null 2>&1 </dev/null; }
 
-# A profile file's fields as the helper reads them.
+# A profile file's fields as the helper reads them: profile N, or a file name
+# in config\\ as a second argument.
 profile_file() {
   rm -f "$folder/profile.txt"
-  wine "$helper" profile "$wfolder\\config\\Default$1.gmp" "$wfolder\\profile.txt" >/dev/null 2>&1 </dev/null ||
-    fail "profile file $1 unreadable"
+  (cd "$folder" && wine "$helper" profile "config\\${2:-Default$1.gmp}" profile.txt >/dev/null 2>&1 </dev/null) ||
+    fail "profile file ${2:-$1} unreadable"
   tr -d '\r' <"$folder/profile.txt"
 }
 config_value() { tr -d '\r' <"$folder/config.ini" | sed -n "s/^$1=//p" | head -n1; }
@@ -257,6 +261,8 @@ import_exported() { main_key 2; file_dialog "$wfolder\\exported.gmp"; }
 apply_and_watch import_exported
 profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file after import: $(profile_file 2 | grep '^button 8 ')"
 mouse_button_is 3 8 "key 02 0e 00" || fail "mouse after the import: $(mouse_profile 3 | grep ' button 8 ')"
+saved=$bin/option_e2e_saved   # these settings, for the runs from other folders
+rm -rf "$saved" && mkdir -p "$saved" && cp "$folder/config.ini" "$folder"/config/Default?.gmp "$saved/"
 
 step "profile 4 named and linked to a program; the program in front switches the mouse to it"
 main_key 8
@@ -314,5 +320,59 @@ profile_file 3 | grep -q "^name Default4$" || fail "profile 4's name not reset: 
 profile_file 3 | grep -q "^game $" || fail "profile 4's program not reset"
 main_key 13
 until_ok 15 bash -c "! kill -0 $option_pid 2>/dev/null" || fail "Cancel did not close Option"
+
+# ---------------------------------------------------------------------------
+# The same programs installed in a folder whose name is outside ASCII, with the
+# settings saved above: the mouse gets them from the files there, an apply
+# saves there, export and import work there.
+other_folder() {
+  folder=$bin/$1; wfolder=$(win "$folder")
+  step "installation folder $folder"
+  wine "$helper" close "Osprey Arena Monitor" >/dev/null 2>&1 </dev/null || true
+  wine "$bin/vmctl.exe" quit >/dev/null 2>&1 </dev/null || true
+  until_ok 20 bash -c "! xdotool search --name '^Osprey (Virtual Mouse|Arena Monitor)\$' >/dev/null" ||
+    fail "the virtual mouse or a Monitor still runs"
+  rm -rf "$folder"
+  mkdir -p "$folder/config"
+  for f in Option.exe Monitor.exe VirtualMouse.exe hiddriver.dll lan.dll; do cp "$bin/$f" "$folder/"; done
+  cp -r "$bin/skins" "$folder/skins"
+  printf '[Backend]\r\nType=virtual\r\n' >"$folder/hiddriver.ini"
+  cp "$saved/config.ini" "$folder/"
+  cp "$saved"/Default?.gmp "$folder/config/"
+
+  step "the mouse gets profile 3's Ctrl+K on button 8 from the files there"
+  start "$folder/VirtualMouse.exe" --log "$wfolder\\reports.log"
+  wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
+  start "$folder/Monitor.exe"
+  until_ok 30 test -s "$folder/reports.log" || fail "no first transfer (no report log in the folder)"
+  wait_idle
+  mouse_button_is 3 8 "key 02 0e 00" || fail "mouse: $(mouse_profile 3 | grep ' button 8 ')"
+  active_is 3 || fail "the mouse's active profile is $(mouse_active), expected 3"
+
+  step "Option there: export, change, apply, import"
+  start "$folder/Option.exe"
+  until_ok 30 has_window "Osprey Arena" || fail "Option did not open"
+  sleep 1
+  focus_main
+  main_key 3
+  file_dialog "exported.gmp"             # the dialog opens in config\\
+  until_ok 10 test -f "$folder/config/exported.gmp" || fail "nothing exported into the folder"
+  profile_file 2 exported.gmp | grep -q "^button 8 function 5 key 0e options 04$" || fail "export: $(profile_file 2 exported.gmp | grep '^button 8 ')"
+  pick_function 27 7                      # right click
+  main_key 14
+  until_ok 30 mouse_button_is 3 8 "mouse 00 f1 00" || fail "mouse after the apply: $(mouse_profile 3 | grep ' button 8 ')"
+  wait_idle
+  profile_file 2 | grep -q "^button 8 function 5 " && fail "the apply saved nothing into the folder"
+  main_key 2
+  file_dialog "exported.gmp"
+  until_ok 30 mouse_button_is 3 8 "key 02 0e 00" || fail "mouse after the import: $(mouse_profile 3 | grep ' button 8 ')"
+  wait_idle
+  profile_file 2 | grep -q "^button 8 function 5 key 0e options 04$" || fail "profile file after import: $(profile_file 2 | grep '^button 8 ')"
+  main_key 13
+  wine "$helper" monitor-exit >/dev/null 2>&1 </dev/null || fail "Monitor's window is gone"
+  until_ok 20 bash -c "! xdotool search --name '^Osprey Arena( Monitor)?\$' >/dev/null" || fail "Option or Monitor did not end"
+}
+other_folder "option_e2e_Réglages Prix€"      # letters of the ANSI code page outside ASCII
+other_folder "option_e2e_Настройки 设置"       # letters outside the ANSI code page
 
 echo "option end to end: ok"
