@@ -34,6 +34,17 @@ void CListSpinBox::SetImages(int left, int top, int right, int bottom, HBITMAP n
   for (int i = 0; i < 4; ++i) CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
   if (!Hwnd()) return;
   SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+  CutButtonImages();
+}
+
+void CListSpinBox::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+  images_[1] = std::move(over);
+  images_[2] = std::move(down);
+  images_[3] = std::move(disabled);
+  if (Hwnd()) CutButtonImages();
+}
+
+void CListSpinBox::CutButtonImages() {
   for (CSkinButton* b : {&up_, &down_}) {
     RECT r{};
     GetWindowRect(b->Hwnd(), &r);

@@ -12,9 +12,10 @@
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/list_spin.h"
 #include "option/skin/skin_button_win32.h"
+#include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_window_win32.h"
 
-class CListSpinBox : public CSkinWindow {
+class CListSpinBox : public CSkinWindow, public CSkinPictureTarget {
  public:
   static constexpr int kDisplayId = 401;
 
@@ -22,7 +23,10 @@ class CListSpinBox : public CSkinWindow {
   // Cuts the box's pictures from the owner's full-window pictures at its
   // rectangle, and the buttons' pictures from the box's own.
   void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                 HBITMAP down, HBITMAP disabled);
+                 HBITMAP down, HBITMAP disabled) override;
+  // The box's own hover, pressed and disabled pictures, cut later; the
+  // buttons' are cut from them.
+  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
   void SetRange(int minimum, int maximum);
   void SetValue(int value);
   int Value() const { return model_.Value(); }
@@ -39,6 +43,7 @@ class CListSpinBox : public CSkinWindow {
   void OnCreate();
   void Step(bool up);
   void ShowValue();
+  void CutButtonImages();
 
   ListSpinModel model_;
   HWND owner_ = nullptr;

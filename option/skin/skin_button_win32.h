@@ -12,20 +12,21 @@
 
 #include "option/skin/button_image.h"
 #include "option/skin/gdi_handles_win32.h"
+#include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_window_win32.h"
 
-class CSkinButton : public CSkinWindow {
+class CSkinButton : public CSkinWindow, public CSkinPictureTarget {
  public:
   // A visible child without text; style may carry BS_DEFPUSHBUTTON (starts
   // hovered). Tab stops are never kept.
   bool Create(HWND parent, const RECT& rect, int id = 0, DWORD style = 0);
   // Cuts the four state pictures from full-window pictures at the rectangle.
   void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                 HBITMAP down, HBITMAP disabled);
+                 HBITMAP down, HBITMAP disabled) override;
   // The hover, pressed and disabled pictures, already cut, when they come
   // after the button was made. Until then (and for any state without a
   // picture) the button shows its normal picture.
-  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled);
+  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
   void SetHeldDown(bool down);
   bool HeldDown() const { return heldDown_; }
   void SetToggleMode(bool on) { toggleMode_ = on; }

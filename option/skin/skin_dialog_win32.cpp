@@ -17,12 +17,16 @@ Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) cons
   const Placement p = Place(key);
   const RECT r{p.left, p.top, p.right, p.bottom};
   if (button.Create(dialog_, r, 0)) {
-    button.SetImages(p.left, p.top, p.right, p.bottom, Normal(), Over(), Down(), Disabled());
+    CutPictures(button, r);
     button.SetHeldDown(p.initiallyDown);
     button.SetHelpText(p.text);
-    if (later_) later_->push_back({&button, r});
   }
   return p;
+}
+
+void SkinBuilder::CutPictures(CSkinPictureTarget& control, const RECT& r) const {
+  control.SetImages(r.left, r.top, r.right, r.bottom, Normal(), Over(), Down(), Disabled());
+  if (later_) later_->push_back({&control, r});
 }
 
 Placement SkinBuilder::AddButton(CSkinButton& button, int key) const {
@@ -165,7 +169,7 @@ void CSkinDialog::OnStatesReady() {
     return;
   }
   for (size_t i = 0; i < pendingStates_.size() && i < states.size(); ++i)
-    pendingStates_[i].button->SetStateImages(std::move(states[i].over), std::move(states[i].down),
+    pendingStates_[i].control->SetStateImages(std::move(states[i].over), std::move(states[i].down),
                                             std::move(states[i].disabled));
   pendingStates_.clear();
 }

@@ -3,7 +3,7 @@
 // controls in CreateControls. It runs either as a modal dialog (DoModal,
 // ended by EndModal with IDOK or IDCANCEL) or as a child page of another
 // window (CreatePage, Show). A modal dialog's pictures are decoded on a
-// thread of their own while its window is made, and its buttons get their
+// thread of their own while its window is made, and its controls get their
 // hover, pressed and disabled pictures just after it is first painted. When
 // skin faults stop dialogs (SetSkinFaultHandler), a dialog whose skin file or
 // pictures are missing or damaged is not shown and the fault is reported.
@@ -21,6 +21,7 @@
 #include "option/skin/placement.h"
 #include "option/skin/skin_file.h"
 #include "option/skin/skin_image_win32.h"
+#include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_pictures_win32.h"
 #include "option/skin/skin_window_win32.h"
 
@@ -28,7 +29,7 @@ class CSkinButton;
 
 // A control whose hover, pressed and disabled pictures come after it is made.
 struct PendingStates {
-  CSkinButton* button;
+  CSkinPictureTarget* control;
   RECT rect;
 };
 
@@ -57,6 +58,10 @@ class SkinBuilder {
   // pictures, gives it the record's help text and held-down flag.
   Placement AddButton(CSkinButton& button, std::string_view key) const;
   Placement AddButton(CSkinButton& button, int key) const;
+  // Gives any control its pictures cut at the rectangle: all four at once
+  // when the dialog has them, else the normal one now and the three others
+  // as soon as they are decoded (a modal dialog, once it is painted).
+  void CutPictures(CSkinPictureTarget& control, const RECT& rect) const;
 
  private:
   HWND dialog_;

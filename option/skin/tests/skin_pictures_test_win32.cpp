@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "option/skin/list_spin_box_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_image_win32.h"
@@ -174,4 +175,50 @@ TEST_F(SkinPicturesTest, ModalDialogButtonsShowNormalUntilTheirStatePicturesCome
   ASSERT_FALSE(dialog.held.painted.empty());
   for (COLORREF c : dialog.held.painted) EXPECT_NE(c, CLR_INVALID);
   EXPECT_EQ(dialog.held.painted.back(), testskin::FlatSkin::kDown);  // repainted when they came
+}
+
+namespace {
+
+// A modal dialog with a list spin box, not a button of the dialog's own:
+// ends once the spin box's up arrow, hovered, shows its hover picture (or
+// after five seconds).
+class SpinStatesDialog : public CSkinDialog {
+ public:
+  SpinStatesDialog() : CSkinDialog("skin_states.ini") {}
+  CListSpinBox spin;
+  COLORREF upPixel = CLR_INVALID;
+
+ protected:
+  void CreateControls(const SkinBuilder& skin) override {
+    const RECT r{10, 30, 54, 47};
+    if (spin.Create(r.left, r.top, r.right, r.bottom, skin.Dialog(), 400)) skin.CutPictures(spin, r);
+  }
+  void OnShown() override {
+    spin.UpButton().SetHover(true);
+    SetTimer(Hwnd(), 77, 20, nullptr);
+    started_ = GetTickCount();
+  }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_TIMER && wp == 77) {
+      const HWND up = spin.UpButton().Hwnd();
+      InvalidateRect(up, nullptr, FALSE);
+      UpdateWindow(up);
+      upPixel = GetPixel(WindowDC(up).Get(), 1, 1);
+      if (upPixel == testskin::FlatSkin::kOver || GetTickCount() - started_ > 5000) EndModal(IDOK);
+      return 0;
+    }
+    return CSkinDialog::HandleMessage(msg, wp, lp);
+  }
+
+ private:
+  DWORD started_ = 0;
+};
+
+}  // namespace
+
+TEST_F(SkinPicturesTest, EveryControlOfAModalDialogGetsItsStatePictures) {
+  testskin::WriteFlatSkin(dir_, "skin_states.ini", 200, 100, 0, "");
+  SpinStatesDialog dialog;
+  dialog.DoModal(nullptr, "spin states test");
+  EXPECT_EQ(dialog.upPixel, testskin::FlatSkin::kOver);
 }
