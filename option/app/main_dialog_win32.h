@@ -14,19 +14,11 @@
 #include "option/app/captions_win32.h"
 #include "option/app/function_menu.h"
 #include "option/app/option_core.h"
+#include "option/pages/option_page_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_menu_win32.h"
 #include "settings/macro_store.h"
-
-// A page of the main dialog, placed in the page rectangle.
-class OptionPage {
- public:
-  virtual ~OptionPage() = default;
-  virtual bool Create(HWND parent, const RECT& where) = 0;
-  virtual void Show(bool visible) = 0;
-  virtual void Refresh() = 0;
-};
 
 class CMainDialog final : public CSkinDialog, private OptionUi {
  public:
