@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <cstdlib>
 
-int ListSpinModel::DisplayDigits() const {
+int DigitsForRange(int minimum, int maximum) {
   int digits = 1;
-  for (int64_t m = std::llabs(int64_t{maximum_}); m >= 10; m /= 10) ++digits;
-  return minimum_ < 0 ? digits + 1 : digits;
+  for (int64_t m = std::llabs(int64_t{maximum}); m >= 10; m /= 10) ++digits;
+  return minimum < 0 ? digits + 1 : digits;
 }
+
+int ListSpinModel::DisplayDigits() const { return DigitsForRange(minimum_, maximum_); }
 
 void ListSpinModel::SetValue(int v) {
   position_ = 1;

@@ -3,6 +3,10 @@
 
 #include <array>
 
+// Characters a number field of this range needs: the digits of the maximum,
+// one more for a sign when the minimum is negative.
+int DigitsForRange(int minimum, int maximum);
+
 class ListSpinModel {
  public:
   static constexpr int kListSize = 12;
