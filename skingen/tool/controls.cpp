@@ -125,10 +125,13 @@ void Groove(cairo_t* cr, const Rect& r, int ticks) {
 void Level(cairo_t* cr, const Control& c, State s) {
   const Rect& r = c.rect;
   const bool current = s == State::kDown;
+  // A level out of use (the disabled picture) is dimmed throughout.
+  const bool off = s == State::kDisable;
   RoundRectPath(cr, r.x, r.y, r.w, r.h, 6);
-  FillVertical(cr, r.y, r.h, current ? Rgb255(58, 26, 26) : Rgb255(44, 44, 48),
-               current ? Rgb255(34, 16, 16) : Rgb255(32, 32, 35));
-  StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 6, current ? theme::kRed : Rgb255(70, 70, 76), current ? 2 : 1);
+  FillVertical(cr, r.y, r.h, current ? Rgb255(58, 26, 26) : off ? Rgb255(30, 30, 32) : Rgb255(44, 44, 48),
+               current ? Rgb255(34, 16, 16) : off ? Rgb255(26, 26, 28) : Rgb255(32, 32, 35));
+  StrokeRoundRect(cr, r.x, r.y, r.w, r.h, 6, current ? theme::kRed : off ? Rgb255(50, 50, 54) : Rgb255(70, 70, 76),
+                  current ? 2 : 1);
   // The label: (0, 0)-(75, 15) of the level window.
   const Rect label{r.x, r.y, 75, 15};
   cairo_save(cr);
@@ -139,13 +142,23 @@ void Level(cairo_t* cr, const Control& c, State s) {
   cairo_line_to(cr, label.x + label.w - 8, label.y + label.h);
   cairo_line_to(cr, label.x, label.y + label.h);
   cairo_close_path(cr);
-  SetColour(cr, current ? theme::kRed : s == State::kOver ? Rgb255(90, 26, 26) : Rgb255(60, 60, 66));
+  SetColour(cr, current ? theme::kRed : s == State::kOver ? Rgb255(90, 26, 26) : off ? Rgb255(42, 42, 46)
+                                                                                   : Rgb255(60, 60, 66));
   cairo_fill(cr);
   cairo_restore(cr);
-  DrawText(cr, c.caption, label.x + 8, label.y + 8, 9, true, s == State::kNormal ? theme::kText : theme::kWhite);
-  Groove(cr, {r.x + 21, r.y + 21, 396, 15}, 12);
+  DrawText(cr, c.caption, label.x + 8, label.y + 8, 9, true,
+           off ? theme::kTextOff : s == State::kNormal ? theme::kText : theme::kWhite);
+  if (off) {
+    // A groove without its red line: the slider is out of use.
+    const Rect g{r.x + 21, r.y + 21, 396, 15};
+    RoundRectPath(cr, g.x + 1, g.y + g.h / 2.0 - 3, g.w - 2, 6, 3);
+    SetColour(cr, Rgb255(20, 20, 21));
+    cairo_fill(cr);
+  } else {
+    Groove(cr, {r.x + 21, r.y + 21, 396, 15}, 12);
+  }
   // Frame around the value text the program writes at (385, 3)-(416, 13).
-  Frame(cr, {r.x + 385, r.y + 3, 31, 10}, 1, Rgb255(90, 90, 96));
+  Frame(cr, {r.x + 385, r.y + 3, 31, 10}, 1, off ? Rgb255(60, 60, 64) : Rgb255(90, 90, 96));
 }
 
 void Palette(cairo_t* cr, const Rect& r) {
