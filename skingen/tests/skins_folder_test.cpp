@@ -124,7 +124,7 @@ const std::vector<Expected>& AllSkins() {
       {"skin_select_player.ini", Range(1, 4)},
       {"skin_select_macro.ini", Range(1, 7)},
       {"skin_profile.ini", Range(1, 6)},
-      {"skin_performance.ini", Range(1, 15, Range(20, 52))},
+      {"skin_performance.ini", Range(1, 15, Range(20, 52, Range(201, 204)))},
       {"skin_DPI.ini", Range(2, 14, {20, 21})},
       {"skin_dpi_color.ini", Range(1, 8)},
       {"skin_light_setting.ini", Range(1, 6)},

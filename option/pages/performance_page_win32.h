@@ -1,0 +1,56 @@
+// CPerformancePage: the page of the main dialog with the current profile's
+// report rate, sensitivity, pointer speed and acceleration, double-click
+// speed, wheel and tilt speed. Every choice goes at once into the working
+// copy's current profile; the double-click slider also sets the system's
+// double-click time at once.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "option/pages/option_page_win32.h"
+#include "option/pages/performance_rules.h"
+#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/skin_button_win32.h"
+#include "option/skin/skin_dialog_win32.h"
+#include "option/skin/skin_slider_win32.h"
+#include "settings/profile_set.h"
+
+class CPerformancePage final : public CSkinDialog, public OptionPage {
+ public:
+  explicit CPerformancePage(ProfileSet& working)
+      : CSkinDialog("skin_performance.ini"), working_(working) {}
+
+  // OptionPage. The window and its pictures are made when first shown.
+  bool Create(HWND parent, const RECT& where) override;
+  void Show(bool visible) override;
+  void Refresh() override;
+
+ protected:
+  void CreateControls(const SkinBuilder& skin) override;
+  void OnInitDialog() override;
+  bool OnCommandFrom(HWND control, int id, int code) override;
+  void PaintOver(HDC dc) override;
+  bool DrawsOver() const override { return true; }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  static constexpr int kMostButtons = 10;
+
+  Profile& Edited();
+  void AddGroup(const SkinBuilder& skin, PerformanceGroup group, int firstKey);
+  void ShowButtons();
+  void PlaceSliders();
+  void ShowSensitivity();
+  void OnSliderPos(int value, int slider);
+
+  ProfileSet& working_;
+  HWND parent_ = nullptr;
+  RECT where_{};
+  std::array<std::array<CSkinButton, kMostButtons>, kPerformanceGroupCount> groups_;
+  CSkinButton acceleration_;
+  std::array<CSkinSlider, 4> sliders_;  // 201 to 204
+  RECT sensitivityText_{};
+  Font font_;
+};
