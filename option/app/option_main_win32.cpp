@@ -7,6 +7,8 @@
 #include "option/app/captions_win32.h"
 #include "option/app/main_dialog_win32.h"
 #include "option/app/option_links_win32.h"
+#include "option/pages/dpi_page_win32.h"
+#include "option/pages/performance_page_win32.h"
 #include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/macro_store.h"
@@ -59,6 +61,9 @@ class COptionApp {
       MonitorPartners partners;
       FolderFiles files(folder, store);
       CMainDialog dialog(folder, partners, files, store, captions);
+      ProfileSet& working = dialog.Core().Working();
+      dialog.SetPage(CMainDialog::kPerformancePage, std::make_unique<CPerformancePage>(working));
+      dialog.SetPage(CMainDialog::kDpiPage, std::make_unique<CDpiPage>(working));
       dialog.Start(partners.MonitorRunning());
       result = static_cast<int>(dialog.DoModal(nullptr, names::kOptionTitle));
     }
