@@ -22,7 +22,9 @@ void ApplySystemSettings(Profile& profile, HWND ownWindow) {
   SystemParametersInfoA(SPI_SETMOUSE, 0, mouse, SPIF_SENDCHANGE);
   Notify(ownWindow, SPI_SETMOUSE, reinterpret_cast<LPARAM>(mouse));
 
-  SystemParametersInfoA(SPI_SETMOUSESPEED, 0,
+  // Windows takes the speed from the pointer parameter and ignores the other;
+  // Wine (8.0) takes it from the other and stored 0. Both carry it.
+  SystemParametersInfoA(SPI_SETMOUSESPEED, static_cast<UINT>(profile.MouseSpeed),
                         reinterpret_cast<void*>(static_cast<intptr_t>(profile.MouseSpeed)),
                         SPIF_SENDCHANGE);
   Notify(ownWindow, SPI_SETMOUSESPEED, 0);
