@@ -1,0 +1,130 @@
+// The Win32 side of the performance pages' end-to-end test
+// (performance_pages_end_to_end.sh), which clicks and drags with real X
+// events. One command per run:
+//   idle                     waits until Option's window thread has handled
+//                            everything (at most ten seconds)
+//   class-at X Y CLASS       exit 0 when the window at the screen point, or
+//                            one that holds it, is of the window class
+//   profile GMP OUT          the edited fields of the first profile of a file
+//   block OUT                the same of the shared block's current profile
+//   system OUT               the system mouse settings: registry and live
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "settings/profile_files.h"
+#include "settings/shared_block.h"
+#include "settings/system_names.h"
+
+namespace {
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+int Idle() {
+  HWND option = FindWindowA(nullptr, names::kOptionTitle);
+  DWORD pid = 0;
+  if (!option || !GetWindowThreadProcessId(option, &pid)) return 1;
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid);
+  if (!process) return 1;
+  const DWORD waited = WaitForInputIdle(process, 10000);
+  CloseHandle(process);
+  return waited == 0 ? 0 : 1;
+}
+
+int ClassAt(int x, int y, const char* wanted) {
+  for (HWND w = WindowFromPoint(POINT{x, y}); w; w = GetParent(w)) {
+    char name[64] = {};
+    GetClassNameA(w, name, sizeof name);
+    if (std::string(name) == wanted) return 0;
+  }
+  return 1;
+}
+
+std::string Describe(const Profile& p) {
+  std::string text;
+  auto line = [&](const char* name, const std::string& values) { text += std::string(name) + values + "\n"; };
+  auto ints = [](const int32_t* v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += " " + std::to_string(v[i]);
+    return s;
+  };
+  std::string colours;
+  for (uint32_t c : p.DPIColor) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, " %06x", static_cast<unsigned>(c));
+    colours += hex;
+  }
+  line("levels", ints(p.CpiLevel_X, kLevelCount));
+  line("in-use", ints(p.dpiStepFlag, kLevelCount));
+  line("current", ints(&p.CpiStep, 1));
+  line("colours", colours);
+  line("link", ints(&p.XYSynchronous, 1));
+  line("sensitivity", ints(&p.Sensitivity_X, 2));
+  line("rate", ints(&p.PollingRate, 1));
+  line("speed", ints(&p.MouseSpeed, 1));
+  line("acceleration", ints(&p.AccelerationFlag, 1) + ints(&p.Acceleration, 1));
+  line("wheel", ints(&p.ScrollWheelSpeed, 1) + ints(&p.ScrollWheelFlag, 1));
+  line("tilt", ints(&p.TiltSpeed, 1));
+  line("double-click", ints(&p.DbleClickSpeed, 1));
+  return text;
+}
+
+int DescribeFile(const char* gmp, const std::string& out) {
+  Profile p{};
+  if (LoadProfile(p, gmp) != 1) return 1;
+  WriteText(out, Describe(p));
+  return 0;
+}
+
+int DescribeBlock(const std::string& out) {
+  static ProfileSet set{};
+  if (!OpenSharedBlock() || !ReadSharedBlock(set)) return 1;
+  CloseSharedBlock();
+  const int current = set.CurrentProfile >= 0 && set.CurrentProfile < kProfileCount ? set.CurrentProfile : 0;
+  WriteText(out, "profile " + std::to_string(current) + "\n" + Describe(set.Profiles[current]));
+  return 0;
+}
+
+std::string RegistryValue(const char* key, const char* value) {
+  char data[80] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+    return "-";
+  return data;
+}
+
+int DescribeSystem(const std::string& out) {
+  const char* mouse = "Control Panel\\Mouse";
+  std::string text = "registry double-click " + RegistryValue(mouse, "DoubleClickSpeed") + " speed " +
+                     RegistryValue(mouse, "MouseSensitivity") + " acceleration " +
+                     RegistryValue(mouse, "MouseSpeed") + " " + RegistryValue(mouse, "MouseThreshold1") + " " +
+                     RegistryValue(mouse, "MouseThreshold2") + " wheel " +
+                     RegistryValue("Control Panel\\Desktop", "WheelScrollLines") + "\n";
+  int speed = 0, acceleration[3] = {};
+  UINT lines = 0;
+  SystemParametersInfoA(SPI_GETMOUSESPEED, 0, &speed, 0);
+  SystemParametersInfoA(SPI_GETMOUSE, 0, acceleration, 0);
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  text += "live double-click " + std::to_string(GetDoubleClickTime()) + " speed " + std::to_string(speed) +
+          " acceleration " + std::to_string(acceleration[2]) + " " + std::to_string(acceleration[0]) + " " +
+          std::to_string(acceleration[1]) + " wheel " + std::to_string(lines) + "\n";
+  WriteText(out, text);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "idle") return Idle();
+  if (command == "class-at" && argc == 5) return ClassAt(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+  if (command == "profile" && argc == 4) return DescribeFile(argv[2], argv[3]);
+  if (command == "block" && argc == 3) return DescribeBlock(argv[2]);
+  if (command == "system" && argc == 3) return DescribeSystem(argv[2]);
+  std::fprintf(stderr, "usage: see the top of pages_e2e_helper_win32.cpp\n");
+  return 2;
+}
