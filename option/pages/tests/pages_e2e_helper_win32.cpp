@@ -11,7 +11,8 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "settings/profile_files.h"
@@ -20,8 +21,11 @@
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+  }
 }
 
 int Idle() {
@@ -35,11 +39,11 @@ int Idle() {
   return waited == 0 ? 0 : 1;
 }
 
-int ClassAt(int x, int y, const char* wanted) {
+int ClassAt(int x, int y, const std::wstring& wanted) {
   for (HWND w = WindowFromPoint(POINT{x, y}); w; w = GetParent(w)) {
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    if (std::string(name) == wanted) return 0;
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    if (wanted == name) return 0;
   }
   return 1;
 }
@@ -73,14 +77,14 @@ std::string Describe(const Profile& p) {
   return text;
 }
 
-int DescribeFile(const char* gmp, const std::string& out) {
+int DescribeFile(const std::filesystem::path& gmp, const std::filesystem::path& out) {
   Profile p{};
   if (LoadProfile(p, gmp) != 1) return 1;
   WriteText(out, Describe(p));
   return 0;
 }
 
-int DescribeBlock(const std::string& out) {
+int DescribeBlock(const std::filesystem::path& out) {
   static ProfileSet set{};
   if (!OpenSharedBlock() || !ReadSharedBlock(set)) return 1;
   CloseSharedBlock();
@@ -97,7 +101,7 @@ std::string RegistryValue(const char* key, const char* value) {
   return data;
 }
 
-int DescribeSystem(const std::string& out) {
+int DescribeSystem(const std::filesystem::path& out) {
   const char* mouse = "Control Panel\\Mouse";
   std::string text = "registry double-click " + RegistryValue(mouse, "DoubleClickSpeed") + " speed " +
                      RegistryValue(mouse, "MouseSensitivity") + " acceleration " +
@@ -118,13 +122,14 @@ int DescribeSystem(const std::string& out) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::string command = argc > 1 ? argv[1] : "";
-  if (command == "idle") return Idle();
-  if (command == "class-at" && argc == 5) return ClassAt(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
-  if (command == "profile" && argc == 4) return DescribeFile(argv[2], argv[3]);
-  if (command == "block" && argc == 3) return DescribeBlock(argv[2]);
-  if (command == "system" && argc == 3) return DescribeSystem(argv[2]);
-  std::fprintf(stderr, "usage: see the top of pages_e2e_helper_win32.cpp\n");
+// Wide arguments: the installation folder may be named outside the ANSI code page.
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"idle") return Idle();
+  if (command == L"class-at" && argc == 5) return ClassAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+  if (command == L"profile" && argc == 4) return DescribeFile(argv[2], argv[3]);
+  if (command == L"block" && argc == 3) return DescribeBlock(argv[2]);
+  if (command == L"system" && argc == 3) return DescribeSystem(argv[2]);
+  std::fputs("usage: see the top of pages_e2e_helper_win32.cpp\n", stderr);
   return 2;
 }
