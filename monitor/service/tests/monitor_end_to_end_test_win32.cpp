@@ -217,6 +217,10 @@ TEST_F(MonitorEndToEnd, MouseChangesReachConfigBlockAndPartners) {
   auto set = Block();
   EXPECT_EQ(set->Profiles[2].Sensitivity_X, 5);
   EXPECT_EQ(set->Profiles[2].Sensitivity_Y, 10);
+  // The block is written before Option is told; the stand-in may not have
+  // logged the last notice yet.
+  EXPECT_TRUE(CMonitorHarness::WaitFor(
+      [&] { return Count(h.StandInLog("option"), Line(MSG_DEVICE_CHANGED, 0, 0)) >= 4u; }, 5000));
   EXPECT_EQ(Count(h.StandInLog("option"), Line(MSG_DEVICE_CHANGED, 0, 0)), 4u);
 }
 
