@@ -21,7 +21,18 @@ namespace {
 
 constexpr size_t kCommandSize = 8;
 constexpr size_t kPacketSize = 64;
-constexpr char kNotifyClass[] = "OspreyHidNotify";
+const WindowClass kNotifyClass{"OspreyHidNotify"};
+
+// The set-up and HID libraries' own handles.
+struct DeviceInfoListTraits {
+  static bool IsNone(HDEVINFO h) { return h == nullptr || h == INVALID_HANDLE_VALUE; }
+  static void Close(HDEVINFO h) { SetupDiDestroyDeviceInfoList(h); }
+};
+struct PreparsedDataTraits : wingui_traits::NullIsNone {
+  static void Close(PHIDP_PREPARSED_DATA data) { HidD_FreePreparsedData(data); }
+};
+using CDeviceInfoList = CUniqueHandle<HDEVINFO, DeviceInfoListTraits>;
+using CPreparsedData = CUniqueHandle<PHIDP_PREPARSED_DATA, PreparsedDataTraits>;
 
 struct Caps {
   USHORT input = 0, output = 0, feature = 0;
@@ -29,12 +40,11 @@ struct Caps {
 
 Caps CollectionCaps(HANDLE device) {
   Caps caps;
-  PHIDP_PREPARSED_DATA data = nullptr;
-  if (!HidD_GetPreparsedData(device, &data)) return caps;
+  CPreparsedData data;
+  if (!HidD_GetPreparsedData(device, data.Receive())) return caps;
   HIDP_CAPS c{};
-  if (HidP_GetCaps(data, &c) == HIDP_STATUS_SUCCESS)
+  if (HidP_GetCaps(data.Get(), &c) == HIDP_STATUS_SUCCESS)
     caps = {c.InputReportByteLength, c.OutputReportByteLength, c.FeatureReportByteLength};
-  HidD_FreePreparsedData(data);
   return caps;
 }
 
@@ -42,8 +52,10 @@ std::vector<std::wstring> HidDevicePaths() {
   std::vector<std::wstring> paths;
   GUID guid;
   HidD_GetHidGuid(&guid);
-  HDEVINFO set = SetupDiGetClassDevsW(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-  if (set == INVALID_HANDLE_VALUE) return paths;
+  const CDeviceInfoList list(
+      SetupDiGetClassDevsW(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+  if (!list) return paths;
+  const HDEVINFO set = list.Get();
   SP_DEVICE_INTERFACE_DATA iface{};
   iface.cbSize = sizeof iface;
   for (DWORD i = 0; SetupDiEnumDeviceInterfaces(set, nullptr, &guid, i, &iface); ++i) {
@@ -56,53 +68,7 @@ std::vector<std::wstring> HidDevicePaths() {
     if (SetupDiGetDeviceInterfaceDetailW(set, &iface, detail, size, nullptr, nullptr))
       paths.emplace_back(detail->DevicePath);
   }
-  SetupDiDestroyDeviceInfoList(set);
   return paths;
-}
-
-LRESULT CALLBACK NotifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  } else if (message == WM_DEVICECHANGE &&
-             (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE)) {
-    auto* self = reinterpret_cast<CHidBackend*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    auto* header = reinterpret_cast<DEV_BROADCAST_HDR*>(lParam);
-    if (self && header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
-      auto* iface = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
-      if (self->IsOurDevice(iface->dbcc_name)) self->PostChange(wParam == DBT_DEVICEARRIVAL);
-    }
-    return TRUE;
-  } else if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// The notification window and its message loop, on a thread of their own so
-// that nothing depends on the caller's message loop.
-void NotifyThread(CHidBackend* backend, std::atomic<DWORD>* threadId, HANDLE ready) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = NotifyProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kNotifyClass;
-  RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, kNotifyClass, "", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                wc.hInstance, backend);
-  HDEVNOTIFY notify = nullptr;
-  if (window) {
-    DEV_BROADCAST_DEVICEINTERFACE_A filter{};
-    filter.dbcc_size = sizeof filter;
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    HidD_GetHidGuid(&filter.dbcc_classguid);
-    notify = RegisterDeviceNotificationA(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-  }
-  *threadId = GetCurrentThreadId();
-  SetEvent(ready);
-  MSG msg;
-  while (window && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-  if (notify) UnregisterDeviceNotification(notify);
-  if (window) DestroyWindow(window);
 }
 
 }  // namespace
@@ -134,34 +100,65 @@ int CHidBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned chan
   reportMessage_ = reportMessage;
   changeMessage_ = changeMessage;
   target_ = static_cast<HWND>(window);
-  if (notifier_.joinable()) return 1;
-  UniqueHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!ready) return 0;
-  notifier_ = std::thread(NotifyThread, this, &notifierThreadId_, ready.get());
-  WaitForSingleObject(ready.get(), INFINITE);
-  return 1;
+  if (notifier_.Running()) return 1;
+  // The notification window lives on a thread of its own, so that nothing
+  // depends on the caller's message loop.
+  return notifier_.Start(
+             {}, 0, [this] { notifyWindow_.Create(); }, [this] { notifyWindow_.Destroy(); })
+             ? 1
+             : 0;
 }
 
 int CHidBackend::CloseMonitor() {
   target_ = nullptr;
-  if (!notifier_.joinable()) return 0;
-  PostThreadMessageA(notifierThreadId_, WM_QUIT, 0, 0);
-  notifier_.join();
+  if (!notifier_.Running()) return 0;
+  notifier_.Stop();
   return 1;
+}
+
+bool CHidBackend::CNotifyWnd::Create() {
+  if (!CreateWindowOf(kNotifyClass, 0, 0, 0, 0, 0, 0)) return false;
+  DEV_BROADCAST_DEVICEINTERFACE_A filter{};
+  filter.dbcc_size = sizeof filter;
+  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  HidD_GetHidGuid(&filter.dbcc_classguid);
+  notify_ = RegisterDeviceNotificationA(Hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+  return true;
+}
+
+LRESULT CHidBackend::CNotifyWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DEVICECHANGE:
+      if (wp != DBT_DEVICEARRIVAL && wp != DBT_DEVICEREMOVECOMPLETE) break;
+      OnDeviceChange(wp == DBT_DEVICEARRIVAL, lp);
+      return TRUE;
+    case WM_DESTROY:
+      if (notify_) UnregisterDeviceNotification(notify_);
+      notify_ = nullptr;
+      break;
+  }
+  return Default(msg, wp, lp);
+}
+
+void CHidBackend::CNotifyWnd::OnDeviceChange(bool arrived, LPARAM lp) {
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lp);
+  if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return;
+  const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_A*>(header);
+  if (backend_.IsOurDevice(iface->dbcc_name)) backend_.PostChange(arrived);
 }
 
 CHidBackend::Collection CHidBackend::OpenCollection(Want want, bool overlapped) const {
   for (const std::wstring& path : HidDevicePaths()) {
-    UniqueHandle device(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+    CHandle device(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                      overlapped ? FILE_FLAG_OVERLAPPED : 0, nullptr));
     if (!device) continue;
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
-    if (!HidD_GetAttributes(device.get(), &attributes) || attributes.VendorID != vendor_ ||
+    if (!HidD_GetAttributes(device.Get(), &attributes) || attributes.VendorID != vendor_ ||
         attributes.ProductID != product_)
       continue;
-    const Caps caps = CollectionCaps(device.get());
+    const Caps caps = CollectionCaps(device.Get());
     if (want == Want::Feature && ChannelFits(caps.feature, kCommandSize))
       return {std::move(device), caps.feature};
     if (want == Want::Output && ChannelFits(caps.output, kPacketSize))
@@ -191,7 +188,7 @@ int CHidBackend::SetFeature(const std::uint8_t* bytes, int length) {
   std::lock_guard lock(lock_);
   std::vector<std::uint8_t> report = FrameReport(bytes, kCommandSize, featureLength_);
   if (!feature_ || report.empty()) return 0;
-  return HidD_SetFeature(feature_.get(), report.data(), static_cast<ULONG>(report.size())) ? 1 : 0;
+  return HidD_SetFeature(feature_.Get(), report.data(), static_cast<ULONG>(report.size())) ? 1 : 0;
 }
 
 int CHidBackend::GetFeature(std::uint8_t* bytes, int length) {
@@ -199,7 +196,7 @@ int CHidBackend::GetFeature(std::uint8_t* bytes, int length) {
   std::lock_guard lock(lock_);
   if (!feature_ || !ChannelFits(featureLength_, kCommandSize)) return 0;
   std::vector<std::uint8_t> report(featureLength_, 0);
-  if (!HidD_GetFeature(feature_.get(), report.data(), static_cast<ULONG>(report.size()))) return 0;
+  if (!HidD_GetFeature(feature_.Get(), report.data(), static_cast<ULONG>(report.size()))) return 0;
   CopyMemory(bytes, report.data() + 1, kCommandSize);
   return 1;
 }
@@ -213,7 +210,7 @@ int CHidBackend::OpenReport() {
   outputLength_ = output.reportLength;
   input_ = std::move(input.device);
   if (input_) {
-    stopRead_ = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    stopRead_ = CHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (stopRead_) reader_ = std::thread(&CHidBackend::ReadLoop, this);
   }
   return output_ ? 1 : 0;
@@ -221,7 +218,7 @@ int CHidBackend::OpenReport() {
 
 void CHidBackend::StopReader() {
   if (!reader_.joinable()) return;
-  SetEvent(stopRead_.get());
+  SetEvent(stopRead_.Get());
   reader_.join();
 }
 
@@ -240,7 +237,7 @@ int CHidBackend::WriteUSB(const std::uint8_t* bytes, int length) {
   const std::vector<std::uint8_t> report = FrameReport(bytes, kPacketSize, outputLength_);
   if (!output_ || report.empty()) return 0;
   DWORD written = 0;
-  return WriteFile(output_.get(), report.data(), static_cast<DWORD>(report.size()), &written,
+  return WriteFile(output_.Get(), report.data(), static_cast<DWORD>(report.size()), &written,
                    nullptr) &&
                  written == report.size()
              ? 1
@@ -251,25 +248,25 @@ int CHidBackend::WriteUSB(const std::uint8_t* bytes, int length) {
 // device went away). Runs while input_ and stopRead_ stay open: CloseReport
 // joins this thread before closing them.
 void CHidBackend::ReadLoop() {
-  const Caps caps = CollectionCaps(input_.get());
+  const Caps caps = CollectionCaps(input_.Get());
   std::vector<std::uint8_t> buffer(caps.input);
-  UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  CHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!done || buffer.empty()) return;
   for (;;) {
     OVERLAPPED ov{};
-    ov.hEvent = done.get();
-    ResetEvent(done.get());
+    ov.hEvent = done.Get();
+    ResetEvent(done.Get());
     DWORD got = 0;
-    if (!ReadFile(input_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, &ov) &&
+    if (!ReadFile(input_.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, &ov) &&
         GetLastError() != ERROR_IO_PENDING)
       return;
-    HANDLE waits[2] = {done.get(), stopRead_.get()};
+    HANDLE waits[2] = {done.Get(), stopRead_.Get()};
     if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0) {
-      CancelIo(input_.get());
-      GetOverlappedResult(input_.get(), &ov, &got, TRUE);
+      CancelIo(input_.Get());
+      GetOverlappedResult(input_.Get(), &ov, &got, TRUE);
       return;
     }
-    if (!GetOverlappedResult(input_.get(), &ov, &got, FALSE)) return;
+    if (!GetOverlappedResult(input_.Get(), &ov, &got, FALSE)) return;
     if (const auto event = DecodeInputReport(buffer.data(), got))
       if (HWND target = target_) PostMessageA(target, reportMessage_, event->type, event->value);
   }

@@ -16,7 +16,9 @@
 #include <thread>
 
 #include "hiddriver/device_backend.h"
-#include "settings/unique_handle_win32.h"
+#include "wingui/handles_win32.h"
+#include "wingui/message_thread_win32.h"
+#include "wingui/window_win32.h"
 
 class CHidBackend : public CDeviceBackend {
  public:
@@ -37,9 +39,25 @@ class CHidBackend : public CDeviceBackend {
   void PostChange(bool arrived) const;
 
  private:
+  // Receives the device-interface notifications on the notifier thread.
+  class CNotifyWnd final : public CWindow {
+   public:
+    explicit CNotifyWnd(CHidBackend& backend) : backend_(backend) {}
+    bool Create();
+
+   protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+   private:
+    // lp: the DEV_BROADCAST_HDR of the change.
+    void OnDeviceChange(bool arrived, LPARAM lp);
+    CHidBackend& backend_;
+    HDEVNOTIFY notify_ = nullptr;
+  };
+
   enum class Want { Feature, Output, Input };
   struct Collection {
-    UniqueHandle device;
+    CHandle device;
     USHORT reportLength = 0;  // declared length of the wanted reports
   };
   Collection OpenCollection(Want want, bool overlapped) const;
@@ -51,14 +69,14 @@ class CHidBackend : public CDeviceBackend {
   std::atomic<unsigned> reportMessage_{0}, changeMessage_{0};
 
   std::mutex lock_;  // the handles below, between window and transfer threads
-  UniqueHandle feature_;
+  CHandle feature_;
   USHORT featureLength_ = 0;
-  UniqueHandle output_;
+  CHandle output_;
   USHORT outputLength_ = 0;
-  UniqueHandle input_;
-  UniqueHandle stopRead_;
+  CHandle input_;
+  CHandle stopRead_;
   std::thread reader_;
 
-  std::thread notifier_;
-  std::atomic<DWORD> notifierThreadId_{0};
+  CNotifyWnd notifyWindow_{*this};  // made and destroyed on notifier_
+  CMessageThread notifier_;
 };

@@ -1,10 +1,12 @@
-// The eleven exported entry points. Each one forwards to the backend, made on
-// first use from the setting beside the library.
+// The eleven exported entry points, defined against their declarations in
+// hiddriver_api.h. Each one forwards to the backend, made on first use from
+// the setting beside the library.
 #include <cstdint>
 #include <memory>
 #include <mutex>
 
 #include "hiddriver/device_backend.h"
+#include "hiddriver/hiddriver_api.h"
 
 namespace {
 

@@ -10,10 +10,9 @@ namespace {
 constexpr UINT kSendTimeoutMs = 1000;
 
 bool WriteLink(HANDLE mapping, const vlink::LinkRecord& record) {
-  void* view = MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof record);
-  if (view == nullptr) return false;
-  CopyMemory(view, &record, sizeof record);
-  UnmapViewOfFile(view);
+  const CMappedView view(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof record));
+  if (!view) return false;
+  CopyMemory(view.Get(), &record, sizeof record);
   return true;
 }
 
@@ -35,9 +34,8 @@ int CVirtualBackend::Send(unsigned kind, const void* bytes, int length) {
 int CVirtualBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned changeMessage) {
   std::lock_guard lock(linkLock_);
   if (!link_)
-    link_ = UniqueHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                             sizeof(vlink::LinkRecord),
-                                             names::kVirtualLinkMapping));
+    link_ = CHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                       sizeof(vlink::LinkRecord), names::kVirtualLinkMapping));
   if (!link_) return 0;
   vlink::LinkRecord record{};
   record.magic = vlink::kLinkMagic;
@@ -45,13 +43,13 @@ int CVirtualBackend::OpenMonitor(void* window, unsigned reportMessage, unsigned 
   record.window = reinterpret_cast<std::uintptr_t>(window);
   record.reportMessage = reportMessage;
   record.changeMessage = changeMessage;
-  return WriteLink(link_.get(), record) ? 1 : 0;
+  return WriteLink(link_.Get(), record) ? 1 : 0;
 }
 
 int CVirtualBackend::CloseMonitor() {
   std::lock_guard lock(linkLock_);
   if (!link_) return 0;
-  WriteLink(link_.get(), vlink::LinkRecord{});
+  WriteLink(link_.Get(), vlink::LinkRecord{});
   link_.Reset();
   return 1;
 }

@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "hiddriver/device_backend.h"
-#include "settings/unique_handle_win32.h"
+#include "wingui/handles_win32.h"
 
 class CVirtualBackend : public CDeviceBackend {
  public:
@@ -28,7 +28,7 @@ class CVirtualBackend : public CDeviceBackend {
   static int Send(unsigned kind, const void* bytes, int length);
 
   std::mutex linkLock_;
-  UniqueHandle link_;
+  CHandle link_;
   std::atomic<bool> featureOpen_{false};
   std::atomic<bool> reportOpen_{false};
 };

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "wingui/handles_win32.h"
+
 namespace {
 
 class Win32RegistryKey final : public RegistryKey {
  public:
   explicit Win32RegistryKey(HKEY key) : key_(key) {}
-  ~Win32RegistryKey() override { RegCloseKey(key_); }
-  Win32RegistryKey(const Win32RegistryKey&) = delete;
-  Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
 
   std::optional<std::string> ReadString(std::string_view name, size_t maxBytes) override {
     if (maxBytes == 0) return std::nullopt;
@@ -20,7 +19,7 @@ class Win32RegistryKey final : public RegistryKey {
     // One byte stays in reserve: a stored value need not end with a NUL.
     DWORD size = static_cast<DWORD>(maxBytes - 1);
     DWORD type = 0;
-    const LONG result = RegQueryValueExA(key_, std::string(name).c_str(), nullptr, &type,
+    const LONG result = RegQueryValueExA(key_.Get(), std::string(name).c_str(), nullptr, &type,
                                          reinterpret_cast<BYTE*>(buffer.data()), &size);
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
     return std::string(buffer.data());
@@ -28,13 +27,13 @@ class Win32RegistryKey final : public RegistryKey {
 
   bool WriteString(std::string_view name, std::string_view value) override {
     const std::string text(value);
-    return RegSetValueExA(key_, std::string(name).c_str(), 0, REG_SZ,
+    return RegSetValueExA(key_.Get(), std::string(name).c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
   }
 
  private:
-  HKEY key_;
+  CRegKey key_;
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
-#include "settings/unique_handle_win32.h"
+#include "wingui/handles_win32.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ class SharedBlock {
 
   int Create() {
     if (view_) return 1;
-    mutex_ = UniqueHandle(CreateMutexA(nullptr, FALSE, names::kSharedBlockMutex));
+    mutex_ = CHandle(CreateMutexA(nullptr, FALSE, names::kSharedBlockMutex));
     if (!mutex_) return 0;
     // A null access list: every account of the desktop gets full access.
     SECURITY_DESCRIPTOR descriptor;
@@ -26,16 +26,16 @@ class SharedBlock {
         !SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE))
       return Fail();
     SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, TRUE};
-    mapping_ = UniqueHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE,
-                                               0, sizeof(ProfileSet), names::kSharedBlockName));
+    mapping_ = CHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0,
+                                          sizeof(ProfileSet), names::kSharedBlockName));
     if (!mapping_ || !MapView()) return Fail();
     return 1;
   }
 
   int Open() {
     if (view_) return 1;
-    mutex_ = UniqueHandle(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, names::kSharedBlockMutex));
-    mapping_ = UniqueHandle(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names::kSharedBlockName));
+    mutex_ = CHandle(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, names::kSharedBlockMutex));
+    mapping_ = CHandle(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names::kSharedBlockName));
     if (!mapping_) return Fail();
     if (!MapView()) {
       Fail();
@@ -46,17 +46,16 @@ class SharedBlock {
   }
 
   int Read(ProfileSet& dest) {
-    return Locked([&] { std::memcpy(&dest, view_, sizeof(ProfileSet)); });
+    return Locked([&] { std::memcpy(&dest, view_.Get(), sizeof(ProfileSet)); });
   }
 
   int Write(const ProfileSet& src) {
-    return Locked([&] { std::memcpy(view_, &src, sizeof(ProfileSet)); });
+    return Locked([&] { std::memcpy(view_.Get(), &src, sizeof(ProfileSet)); });
   }
 
   int Close() {
     if (!view_ && !mapping_ && !mutex_) return 0;
-    if (view_) UnmapViewOfFile(view_);
-    view_ = nullptr;
+    view_.Reset();
     mapping_.Reset();
     mutex_.Reset();
     return 1;
@@ -64,8 +63,8 @@ class SharedBlock {
 
  private:
   bool MapView() {
-    view_ = MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet));
-    return view_ != nullptr;
+    view_.Reset(MapViewOfFile(mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet)));
+    return static_cast<bool>(view_);
   }
 
   int Fail() {
@@ -76,23 +75,23 @@ class SharedBlock {
   template <typename Copy>
   int Locked(Copy copy) {
     if (!view_ || !mutex_) return 0;
-    const DWORD wait = WaitForSingleObject(mutex_.get(), INFINITE);
+    const DWORD wait = WaitForSingleObject(mutex_.Get(), INFINITE);
     if (wait == WAIT_ABANDONED) {
       // A program died holding the mutex, perhaps halfway through a copy: the
       // block may be torn, so skip this copy. The wait made us the owner;
       // release it, or every later copy in both programs would hang.
-      ReleaseMutex(mutex_.get());
+      ReleaseMutex(mutex_.Get());
       return 0;
     }
     if (wait != WAIT_OBJECT_0) return 0;
     copy();
-    ReleaseMutex(mutex_.get());
+    ReleaseMutex(mutex_.Get());
     return 1;
   }
 
-  UniqueHandle mutex_;
-  UniqueHandle mapping_;
-  void* view_ = nullptr;
+  CHandle mutex_;
+  CHandle mapping_;
+  CMappedView view_;
 };
 
 SharedBlock& Block() {
@@ -109,6 +108,6 @@ int WriteSharedBlock(const ProfileSet& src) { return Block().Write(src); }
 int CloseSharedBlock() { return Block().Close(); }
 
 bool SharedBlockMutexExists() {
-  const UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, names::kSharedBlockMutex));
+  const CHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, names::kSharedBlockMutex));
   return static_cast<bool>(mutex);
 }

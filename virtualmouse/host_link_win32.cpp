@@ -4,22 +4,22 @@
 
 #include <optional>
 
-#include "settings/unique_handle_win32.h"
 #include "hiddriver/virtual_link.h"
 #include "settings/system_names.h"
+#include "wingui/handles_win32.h"
 
 namespace vmouse {
 namespace {
 
 // Read fresh on every post: Monitor may have started, restarted or ended.
 std::optional<vlink::LinkRecord> ReadLink() {
-  UniqueHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, names::kVirtualLinkMapping));
+  CHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, names::kVirtualLinkMapping));
   if (!mapping) return std::nullopt;
-  const void* view = MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(vlink::LinkRecord));
-  if (view == nullptr) return std::nullopt;
+  const CMappedView view(
+      MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, sizeof(vlink::LinkRecord)));
+  if (!view) return std::nullopt;
   vlink::LinkRecord record;
-  CopyMemory(&record, view, sizeof record);
-  UnmapViewOfFile(view);
+  CopyMemory(&record, view.Get(), sizeof record);
   if (record.magic != vlink::kLinkMagic) return std::nullopt;
   return record;
 }

@@ -13,14 +13,14 @@ bool Bind(HMODULE module, Fn& fn, const char* name) {
 }  // namespace
 
 HidLibrary::HidLibrary(const std::filesystem::path& folder) {
-  module_ = LoadLibraryW((folder / names::kDeviceLibrary).c_str());
+  module_.Reset(LoadLibraryW((folder / names::kDeviceLibrary).c_str()));
   if (!module_) {
     OutputDebugStringA("HidLibrary: device library not found\n");
     return;
   }
   // Bind all eleven, in this order, even the two Monitor never calls: a
   // library without any of them is not the one Monitor was built for.
-  const HMODULE m = module_;
+  const HMODULE m = module_.Get();
   bound_ = Bind(m, setVidPid_, "Set_VIDPID") && Bind(m, openDevMonitor_, "Open_DevMonitor") &&
            Bind(m, closeDevMonitor_, "Close_DevMonitor") &&
            Bind(m, openFeatureDevice_, "Open_FeatureDevice") &&
@@ -31,13 +31,8 @@ HidLibrary::HidLibrary(const std::filesystem::path& folder) {
            Bind(m, readUsb_, "ReadUSB");
   if (!bound_) {
     OutputDebugStringA("HidLibrary: device library lacks an entry point\n");
-    FreeLibrary(module_);
-    module_ = nullptr;
+    module_.Reset();
   }
-}
-
-HidLibrary::~HidLibrary() {
-  if (module_) FreeLibrary(module_);
 }
 
 void HidLibrary::Set_VIDPID(int vendorId, int productId) {

@@ -9,14 +9,12 @@
 
 #include "hiddriver/hiddriver_api.h"
 #include "monitor/device/device_link.h"
+#include "wingui/handles_win32.h"
 
 class HidLibrary final : public DeviceLink {
  public:
   // folder: the installation folder with its trailing backslash.
   explicit HidLibrary(const std::filesystem::path& folder);
-  ~HidLibrary() override;
-  HidLibrary(const HidLibrary&) = delete;
-  HidLibrary& operator=(const HidLibrary&) = delete;
 
   bool IsBound() const override { return bound_; }
   void Set_VIDPID(int vendorId, int productId) override;
@@ -30,7 +28,7 @@ class HidLibrary final : public DeviceLink {
   void WriteUSB(const std::uint8_t* bytes, std::size_t length) override;
 
  private:
-  HMODULE module_ = nullptr;
+  CModule module_;
   bool bound_ = false;
   Set_VIDPID_fn setVidPid_ = nullptr;
   Open_DevMonitor_fn openDevMonitor_ = nullptr;

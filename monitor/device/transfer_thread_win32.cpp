@@ -23,6 +23,12 @@ bool FullTransferQueued() {
          next.wParam == TRANSFER_FULL;
 }
 
+// Jobs still queued when the thread ends are dropped, not leaked.
+void DropQueuedJobs() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, MSG_TRANSFER, MSG_TRANSFER, PM_REMOVE)) TakeJob(msg);
+}
+
 // The mouse's 100 ms pauses need a timer finer than the default 15.6 ms tick.
 class FineTimer {
  public:
@@ -41,66 +47,36 @@ TransferThread::TransferThread(ReportSink& sink, Completion done,
 TransferThread::~TransferThread() { Stop(); }
 
 bool TransferThread::Start() {
-  if (thread_) return true;
-  ready_ = UniqueHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!ready_) return false;
-  thread_ = UniqueHandle(
-      CreateThread(nullptr, kStackSize, &TransferThread::ThreadMain, this, 0, &threadId_));
-  if (thread_) {
-    const HANDLE waits[] = {ready_.get(), thread_.get()};
-    WaitForMultipleObjects(2, waits, FALSE, INFINITE);
-  }
-  ready_.Reset();
-  return static_cast<bool>(thread_);
+  return thread_.Start([this](const MSG& msg) { OnMessage(msg); }, kStackSize, {}, &DropQueuedJobs);
 }
 
 bool TransferThread::Post(unsigned kind, const ProfileSet& set) {
-  if (!thread_) return false;
+  if (!thread_.Running()) return false;
   Job job = std::make_unique<ProfileSet>(set);
-  if (!PostThreadMessageA(threadId_, MSG_TRANSFER, kind, reinterpret_cast<LPARAM>(job.get()))) {
-    return false;
-  }
+  if (!thread_.Post(MSG_TRANSFER, kind, reinterpret_cast<LPARAM>(job.get()))) return false;
   job.release();  // the thread's queue owns it now
   return true;
 }
 
 void TransferThread::Stop() {
-  if (!thread_) return;
+  if (!thread_.Running()) return;
   // Shutdown must not wait for transfers queued behind the running one.
   stopping_ = true;
   RequestAbort();
-  PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-  WaitForSingleObject(thread_.get(), INFINITE);
-  thread_.Reset();
-  threadId_ = 0;
+  thread_.Stop();
 }
 
-DWORD WINAPI TransferThread::ThreadMain(LPVOID self) {
-  static_cast<TransferThread*>(self)->RunLoop();
-  return 0;
-}
-
-void TransferThread::RunLoop() {
-  MSG msg;
-  // The queue exists once the thread has peeked at it: only then may Start
-  // return and jobs be posted.
-  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-  SetEvent(ready_.get());
-
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message != MSG_TRANSFER) continue;
-    const Job job = TakeJob(msg);
-    if (!job) continue;
-    const auto kind = static_cast<unsigned>(msg.wParam);
-    TransferResult result;
-    if (stopping_ || (kind == TRANSFER_FULL && FullTransferQueued())) {
-      result = TransferResult::Aborted;
-    } else {
-      FineTimer fine;
-      result = transfer_.Run(kind, *job, attached_);
-    }
-    if (done_) done_(kind, result);
+void TransferThread::OnMessage(const MSG& msg) {
+  if (msg.message != MSG_TRANSFER) return;
+  const Job job = TakeJob(msg);
+  if (!job) return;
+  const auto kind = static_cast<unsigned>(msg.wParam);
+  TransferResult result;
+  if (stopping_ || (kind == TRANSFER_FULL && FullTransferQueued())) {
+    result = TransferResult::Aborted;
+  } else {
+    FineTimer fine;
+    result = transfer_.Run(kind, *job, attached_);
   }
-  // Jobs still queued at the end are dropped, not leaked.
-  while (PeekMessageA(&msg, nullptr, MSG_TRANSFER, MSG_TRANSFER, PM_REMOVE)) TakeJob(msg);
+  if (done_) done_(kind, result);
 }

@@ -7,10 +7,10 @@
 #include <atomic>
 #include <functional>
 
-#include "settings/unique_handle_win32.h"
 #include "monitor/device/transfer.h"
 #include "monitor/device/transfer_wait.h"
 #include "settings/profile_set.h"
+#include "wingui/message_thread_win32.h"
 
 class TransferThread {
  public:
@@ -42,15 +42,12 @@ class TransferThread {
   void Stop();
 
  private:
-  static DWORD WINAPI ThreadMain(LPVOID self);
-  void RunLoop();
+  void OnMessage(const MSG& msg);
 
   ClockWait wait_;
   Transfer transfer_;
   Completion done_;
   std::function<bool()> attached_;
   std::atomic<bool> stopping_{false};  // jobs still queued at shutdown are dropped
-  UniqueHandle thread_;
-  UniqueHandle ready_;
-  DWORD threadId_ = 0;
+  CMessageThread thread_;
 };

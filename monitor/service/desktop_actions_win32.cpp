@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "settings/unique_handle_win32.h"
 #include "monitor/service/button_actions.h"
 #include "monitor/service/input_key_table.h"
 #include "monitor/service/input_sink_win32.h"
@@ -10,6 +9,7 @@
 #include "monitor/service/media_desktop_win32.h"
 #include "settings/system_names.h"
 #include "settings/system_path_win32.h"
+#include "wingui/message_thread_win32.h"
 
 namespace {
 constexpr SIZE_T kMacroThreadStack = 4096;
@@ -24,49 +24,26 @@ class WindowTimers final : public ActionTimers {
   HWND window_;
 };
 
-// MacroThread: a message loop that plays the staged macro on MSG_PLAY_MACRO
-// and ends on WM_QUIT.
+// MacroThread: plays the staged macro on MSG_PLAY_MACRO; ends on WM_QUIT,
+// after a macro still playing.
 class MacroThread final : public ActionLauncher {
  public:
-  explicit MacroThread(MacroPlayer& player) : player_(player) {
-    UniqueHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    ready_ = ready.get();
-    thread_ = UniqueHandle(CreateThread(nullptr, kMacroThreadStack, &MacroThread::Run, this, 0, &id_));
-    // PostThreadMessage needs the thread's queue: wait until it exists.
-    if (thread_) WaitForSingleObject(ready.get(), INFINITE);
+  explicit MacroThread(MacroPlayer& player) {
+    thread_.Start(
+        [&player](const MSG& msg) {
+          if (msg.message == MSG_PLAY_MACRO) player.PlayStaged();
+        },
+        kMacroThreadStack);
   }
-  ~MacroThread() override {
-    if (!thread_) return;
-    PostThreadMessageA(id_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_.get(), INFINITE);
-  }
-  MacroThread(const MacroThread&) = delete;
-  MacroThread& operator=(const MacroThread&) = delete;
 
   void Open(const std::string& path) override {
     // The button's program field holds ANSI text.
     ShellExecuteW(nullptr, L"open", PathFromAnsi(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
-  bool PlayMacro() override {
-    return thread_ && PostThreadMessageA(id_, MSG_PLAY_MACRO, 0, 0) != 0;
-  }
+  bool PlayMacro() override { return thread_.Post(MSG_PLAY_MACRO); }
 
  private:
-  static DWORD WINAPI Run(void* self) {
-    auto* thread = static_cast<MacroThread*>(self);
-    MSG msg;
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    SetEvent(thread->ready_);
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      if (msg.message == MSG_PLAY_MACRO) thread->player_.PlayStaged();
-    }
-    return 0;
-  }
-
-  MacroPlayer& player_;
-  HANDLE ready_ = nullptr;
-  UniqueHandle thread_;
-  DWORD id_ = 0;
+  CMessageThread thread_;
 };
 
 class DesktopActions final : public HostActions {

@@ -20,7 +20,7 @@ Win32MacroWaiter::Win32MacroWaiter()
                                     TIMER_ALL_ACCESS)),
       stopEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
   highResolution_ = static_cast<bool>(timer_);
-  if (!timer_) timer_ = UniqueHandle(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
+  if (!timer_) timer_ = CHandle(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
   LARGE_INTEGER f;
   QueryPerformanceFrequency(&f);
   frequency_ = f.QuadPart;
@@ -67,11 +67,11 @@ void Win32MacroWaiter::WaitUntil(int64_t due, bool interruptible) {
     // Relative due time in 100 ns units, negative.
     LARGE_INTEGER when;
     when.QuadPart = -((left - spin) * 10000000 / frequency_);
-    if (!timer_ || !SetWaitableTimer(timer_.get(), &when, 0, nullptr, nullptr, FALSE)) {
+    if (!timer_ || !SetWaitableTimer(timer_.Get(), &when, 0, nullptr, nullptr, FALSE)) {
       ::Sleep(1);
       continue;
     }
-    const HANDLE handles[] = {timer_.get(), stopEvent_.get()};
+    const HANDLE handles[] = {timer_.Get(), stopEvent_.Get()};
     WaitForMultipleObjects(interruptible ? 2 : 1, handles, FALSE, INFINITE);
   }
   while (Now() < due) {
@@ -82,10 +82,10 @@ void Win32MacroWaiter::WaitUntil(int64_t due, bool interruptible) {
 
 void Win32MacroWaiter::Interrupt() {
   interrupted_ = true;
-  SetEvent(stopEvent_.get());
+  SetEvent(stopEvent_.Get());
 }
 
 void Win32MacroWaiter::ClearInterrupt() {
   interrupted_ = false;
-  ResetEvent(stopEvent_.get());
+  ResetEvent(stopEvent_.Get());
 }

@@ -7,8 +7,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "settings/unique_handle_win32.h"
 #include "monitor/service/macro_waiter.h"
+#include "wingui/handles_win32.h"
 
 class Win32MacroWaiter final : public MacroWaiter {
  public:
@@ -30,8 +30,8 @@ class Win32MacroWaiter final : public MacroWaiter {
   int64_t Now() const;
   void WaitUntil(int64_t due, bool interruptible);
 
-  UniqueHandle timer_;
-  UniqueHandle stopEvent_;
+  CHandle timer_;
+  CHandle stopEvent_;
   std::atomic<bool> interrupted_{false};
   bool highResolution_ = false;
   bool periodRaised_ = false;

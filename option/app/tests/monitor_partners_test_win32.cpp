@@ -9,25 +9,25 @@
 #include "option/app/option_links_win32.h"
 #include "settings/profile_record.h"
 #include "settings/system_names.h"
-#include "settings/unique_handle_win32.h"
+#include "wingui/handles_win32.h"
 
 TEST(MonitorPartnersTest, ABlockMadeAfterOptionStartedTakesTheApply) {
   MonitorPartners partners;
   ASSERT_FALSE(partners.MonitorRunning());
 
   // Monitor starts: its mutex and block, as its process makes them.
-  UniqueHandle mutex(CreateMutexA(nullptr, FALSE, names::kSharedBlockMutex));
-  UniqueHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                          sizeof(ProfileSet), names::kSharedBlockName));
+  CHandle mutex(CreateMutexA(nullptr, FALSE, names::kSharedBlockMutex));
+  CHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                     sizeof(ProfileSet), names::kSharedBlockName));
   ASSERT_TRUE(mapping);
-  auto* view = static_cast<ProfileSet*>(
-      MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet)));
-  ASSERT_NE(view, nullptr);
+  const CMappedView mapped(
+      MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProfileSet)));
+  ASSERT_TRUE(mapped);
+  const auto* view = static_cast<const ProfileSet*>(mapped.Get());
 
   auto applied = std::make_unique<ProfileSet>();
   ClearProfileSet(*applied);
   applied->CurrentProfile = 3;
   partners.WriteSharedBlock(*applied);
   EXPECT_EQ(view->CurrentProfile, 3);
-  UnmapViewOfFile(view);
 }
