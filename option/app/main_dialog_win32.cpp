@@ -7,10 +7,11 @@
 
 #include "option/pages/button_label.h"
 #include "option/pages/launch_program_dialog_win32.h"
-#include "option/pages/select_player_dialog_win32.h"
 #include "option/pages/profile_name_dialog_win32.h"
+#include "option/pages/select_player_dialog_win32.h"
 #include "option/pages/shortcut_dialog_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/profile_files.h"
@@ -23,6 +24,28 @@ namespace {
 constexpr wchar_t kWebSite[] = L"https://www.vantel-kestrel.example/osprey-arena";
 
 constexpr wchar_t kProfileFilter[] = L"Gaming Mouse Profile(*.gmp)\0*.gmp\0";
+
+// The BUTTONPOS keys of the main dialog's skin.
+enum SkinKey {
+  kKeyNewName = 1,
+  kKeyImport = 2,
+  kKeyExport = 3,
+  kKeyEditName = 4,
+  kKeyFirstProfile = 5,  // one key each, in profile order
+  kKeyMinimise = 10,
+  kKeyClose = 11,
+  kKeyOk = 12,
+  kKeyCancel = 13,
+  kKeyApply = 14,
+  kKeyFirstButton = 20,  // one key each, in button order
+  kKeyRightHanded = 35,
+  kKeyLeftHanded = 36,
+  kKeyPageArea = 42,  // a rectangle only: where the pages go
+  kKeyHelp = 43,
+  kKeyResetCurrent = 44,
+  kKeyResetAll = 45,
+  kKeyWebSite = 46,
+};
 
 // Page-switch keys of the skin, in the order of CMainDialog::Page.
 constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
@@ -75,10 +98,6 @@ CMainDialog::CMainDialog(std::filesystem::path installFolder, OptionPartners& pa
       captions_(captions),
       core_(*this, partners, files, folder_) {}
 
-CMainDialog::~CMainDialog() {
-  if (menuFont_) DeleteObject(menuFont_);
-}
-
 void CMainDialog::Start(bool monitorRunning) {
   store_.Clear();
   store_.Load(folder_);
@@ -86,31 +105,31 @@ void CMainDialog::Start(bool monitorRunning) {
   core_.Start(monitorRunning, [](Profile& p) { DefaultSystemSettingsStore().Read(p); });
 }
 
-void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {
-  pages_[page] = std::move(content);
+void CMainDialog::CreateControls(const SkinBuilder& skin) {
+  skin.AddButton(newName_, kKeyNewName);
+  skin.AddButton(import_, kKeyImport);
+  skin.AddButton(export_, kKeyExport);
+  skin.AddButton(editName_, kKeyEditName);
+  for (int p = 0; p < kProfileCount; ++p) skin.AddButton(profiles_[p], kKeyFirstProfile + p);
+  skin.AddButton(minimise_, kKeyMinimise);
+  skin.AddButton(close_, kKeyClose);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(apply_, kKeyApply);
+  for (int b = 0; b < kDialogButtonCount; ++b) skin.AddButton(buttons_[b], kKeyFirstButton + b);
+  skin.AddButton(rightHanded_, kKeyRightHanded);
+  skin.AddButton(leftHanded_, kKeyLeftHanded);
+  for (int p = 0; p < kPageCount; ++p) skin.AddButton(pageSwitches_[p], kPageKeys[p]);
+  skin.AddButton(help_, kKeyHelp);
+  skin.AddButton(resetCurrent_, kKeyResetCurrent);
+  skin.AddButton(resetAll_, kKeyResetAll);
+  skin.AddButton(webSite_, kKeyWebSite);
+  const Placement page = skin.Place(kKeyPageArea);
+  pageRect_ = RECT{page.left, page.top, page.right, page.bottom};
 }
 
-void CMainDialog::CreateControls(const SkinBuilder& skin) {
-  skin.AddButton(newName_, 1);
-  skin.AddButton(import_, 2);
-  skin.AddButton(export_, 3);
-  skin.AddButton(editName_, 4);
-  for (int p = 0; p < kProfileCount; ++p) skin.AddButton(profiles_[p], 5 + p);
-  skin.AddButton(minimise_, 10);
-  skin.AddButton(close_, 11);
-  skin.AddButton(ok_, 12);
-  skin.AddButton(cancel_, 13);
-  skin.AddButton(apply_, 14);
-  for (int b = 0; b < 15; ++b) skin.AddButton(buttons_[b], 20 + b);
-  skin.AddButton(rightHanded_, 35);
-  skin.AddButton(leftHanded_, 36);
-  for (int p = 0; p < kPageCount; ++p) skin.AddButton(pageSwitches_[p], kPageKeys[p]);
-  skin.AddButton(help_, 43);
-  skin.AddButton(resetCurrent_, 44);
-  skin.AddButton(resetAll_, 45);
-  skin.AddButton(webSite_, 46);
-  const Placement page = skin.Place(42);
-  pageRect_ = RECT{page.left, page.top, page.right, page.bottom};
+void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {
+  pages_[page] = std::move(content);
 }
 
 void CMainDialog::OnInitDialog() {
@@ -119,8 +138,8 @@ void CMainDialog::OnInitDialog() {
   // Its own taskbar button with a system menu.
   SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
   SetWindowLongPtrA(Hwnd(), GWL_STYLE, GetWindowLongPtrA(Hwnd(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
-  menuFont_ = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                          "Arial");
+  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                              0, "Arial"));
   for (auto& page : pages_)
     if (page) page->Create(Hwnd(), pageRect_);
   ShowPage(kButtonsPage);
@@ -153,13 +172,13 @@ void CMainDialog::Refresh(unsigned pages) {
   // The button controls follow the profile too, or they would name the
   // functions of the profile shown before.
   RelabelButtons();
-  const unsigned mask[kPageCount] = {kPageButtons, kPageMacros, kPageLighting, kPagePerformance, kPageDpi};
+  const unsigned mask[kPageCount] = {kPageButtons, kPageMacros, kPageLighting, kPagePerformance,
+                                     kPageDpi};
   for (int p = 0; p < kPageCount; ++p)
     if (pages_[p] && (pages & mask[p])) pages_[p]->Refresh();
 }
 
 void CMainDialog::ShowPage(Page page) {
-  visiblePage_ = page;
   for (int p = 0; p < kPageCount; ++p) {
     pageSwitches_[p].SetHeldDown(p == page);
     if (pages_[p]) pages_[p]->Show(p == page);
@@ -168,7 +187,7 @@ void CMainDialog::ShowPage(Page page) {
 
 void CMainDialog::RelabelButtons() {
   const Profile& profile = core_.CurrentProfile();
-  for (int b = 0; b < 15; ++b) {
+  for (int b = 0; b < kDialogButtonCount; ++b) {
     buttons_[b].SetCaption(
         ButtonLabel(profile.MacroKeyInfo[b], [this](int id) { return captions_.Get(id); }));
     InvalidateRect(buttons_[b].Hwnd(), nullptr, FALSE);
@@ -182,7 +201,7 @@ bool CMainDialog::OnCommandFrom(HWND control, int id, int) {
   }
   for (int p = 0; p < kProfileCount; ++p)
     if (control == profiles_[p].Hwnd()) return core_.SelectProfile(p), true;
-  for (int b = 0; b < 15; ++b)
+  for (int b = 0; b < kDialogButtonCount; ++b)
     if (control == buttons_[b].Hwnd()) return OpenFunctionMenu(b), true;
   for (int p = 0; p < kPageCount; ++p)
     if (control == pageSwitches_[p].Hwnd()) return ShowPage(static_cast<Page>(p)), true;
@@ -236,19 +255,21 @@ void CMainDialog::OpenFunctionMenu(int button) {
   // Submenus must outlive the popup that shows them.
   std::vector<std::unique_ptr<CSkinMenu>> menus;
   auto build = [&](auto& self, const std::vector<MenuEntry>& entries) -> CSkinMenu& {
-    menus.push_back(std::make_unique<CSkinMenu>(menuFont_));
+    menus.push_back(std::make_unique<CSkinMenu>(menuFont_.Get()));
     CSkinMenu& menu = *menus.back();
     for (const MenuEntry& e : entries) {
       const std::string text = e.caption ? captions_.Get(e.caption) : e.text;
       switch (e.kind) {
-        case MenuEntry::Kind::Separator: menu.AppendItem(2048, ""); break;
+        case MenuEntry::Kind::Separator: menu.AppendItem(kMenuSeparatorId, ""); break;
         case MenuEntry::Kind::Submenu: {
           // The system names a submenu's item by the submenu's handle.
           HMENU sub = self(self, e.items).Handle();
           menu.AppendItem(static_cast<unsigned>(reinterpret_cast<uintptr_t>(sub)), text, sub);
           break;
         }
-        case MenuEntry::Kind::Command: menu.AppendItem(e.command, text, nullptr, e.checked ? 1 : 0); break;
+        case MenuEntry::Kind::Command:
+          menu.AppendItem(e.command, text, nullptr, e.checked ? 1 : 0);
+          break;
       }
     }
     return menu;

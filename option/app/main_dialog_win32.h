@@ -11,24 +11,25 @@
 #include <string>
 #include <vector>
 
-#include "option/app/captions_win32.h"
 #include "option/app/function_menu.h"
 #include "option/app/option_core.h"
 #include "option/pages/option_page_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_menu_win32.h"
+#include "settings/captions_win32.h"
 #include "settings/macro_store.h"
+#include "wingui/gdi_win32.h"
 
 class CMainDialog final : public CSkinDialog, private OptionUi {
  public:
   enum Page { kButtonsPage, kMacrosPage, kLightingPage, kPerformancePage, kDpiPage, kPageCount };
+  static constexpr int kDialogButtonCount = 15;
 
   CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
               MacroStore& store, const Captions& captions);
   CMainDialog(const CMainDialog&) = delete;
   CMainDialog& operator=(const CMainDialog&) = delete;
-  ~CMainDialog() override;
 
   // Loads the settings (the shared block when Monitor runs, else the files).
   void Start(bool monitorRunning);
@@ -48,7 +49,8 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   // OptionUi
   void SetApplying(bool on) override;
   void Refresh(unsigned pages) override;
-  void ShowFirmware(const std::string& text) override { firmware_ = text; }
+  // No control of the dialog shows the firmware version.
+  void ShowFirmware(const std::string&) override {}
 
   void ShowPage(Page page);
   void RelabelButtons();
@@ -63,21 +65,20 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   MacroStore& store_;
   const Captions& captions_;
   OptionCore core_;
-  std::string firmware_;
 
   CSkinButton newName_, import_, export_, editName_;
   std::array<CSkinButton, kProfileCount> profiles_;
   CSkinButton minimise_, close_, ok_, cancel_, apply_;
-  std::array<CSkinButton, 15> buttons_;
+  // The dialog's own controls of the first fifteen buttons.
+  std::array<CSkinButton, kDialogButtonCount> buttons_;
   CSkinButton rightHanded_, leftHanded_;
   std::array<CSkinButton, kPageCount> pageSwitches_;
   CSkinButton help_, resetCurrent_, resetAll_, webSite_;
   RECT pageRect_{};
 
   std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
-  Page visiblePage_ = kButtonsPage;
 
-  int menuButton_ = -1;          // button whose function menu is open
-  MacroKeyInfo scratch_{};       // its record when the menu opened
-  HFONT menuFont_ = nullptr;
+  int menuButton_ = -1;     // button whose function menu is open
+  MacroKeyInfo scratch_{};  // its record when the menu opened
+  CFont menuFont_;
 };

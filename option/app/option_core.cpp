@@ -9,6 +9,9 @@
 #include "settings/profile_record.h"
 
 namespace {
+// An import marks buttons 0 to 5 changed.
+constexpr int kImportedButtonsMarked = 6;
+
 bool ValidProfile(int index) { return index >= 0 && index < kProfileCount; }
 // Buttons 0..14 have a control on the main dialog.
 constexpr int kMenuButtons = 15;
@@ -160,7 +163,7 @@ void OptionCore::ImportProfile(const std::filesystem::path& chosen) {
     const int p = CurrentIndex();
     files_.LoadProfile(working_->Profiles[p], target);
     // The mouse must get the imported buttons on the apply that follows.
-    for (int b = 0; b < 6; ++b) working_->ButtonChanged[p][b] = 1;
+    for (int b = 0; b < kImportedButtonsMarked; ++b) working_->ButtonChanged[p][b] = 1;
     ui_.Refresh(kPageAll);
   }
   Apply(ApplyMode::Compare);

@@ -4,16 +4,17 @@
 
 #include <string>
 
-#include "option/app/captions_win32.h"
 #include "option/app/main_dialog_win32.h"
 #include "option/app/option_links_win32.h"
 #include "option/pages/dpi_page_win32.h"
 #include "option/pages/performance_page_win32.h"
 #include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
+#include "settings/captions_win32.h"
 #include "settings/macro_store.h"
 #include "settings/profile_files.h"
 #include "settings/system_names.h"
+#include "wingui/handles_win32.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class COptionApp {
  public:
   int Run() {
     // A second Option ends at once; Monitor is what brings the first forward.
-    instance_ = CreateMutexA(nullptr, FALSE, names::kOptionInstanceMutex);
+    instance_.Reset(CreateMutexA(nullptr, FALSE, names::kOptionInstanceMutex));
     if (!instance_ || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
     const std::filesystem::path folder = InstallFolder();
@@ -71,15 +72,8 @@ class COptionApp {
     return result;
   }
 
-  ~COptionApp() {
-    if (instance_) {
-      ReleaseMutex(instance_);
-      CloseHandle(instance_);
-    }
-  }
-
  private:
-  HANDLE instance_ = nullptr;
+  CHandle instance_;  // open while Option runs
 };
 
 }  // namespace

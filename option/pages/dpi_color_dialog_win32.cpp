@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "option/pages/dpi_rules.h"
-#include "settings/system_names.h"
+#include "option/skin/control_messages.h"
 
 namespace {
 constexpr int kPartKeys[3] = {6, 7, 8};
@@ -58,7 +58,7 @@ bool CDpiColorDialog::InPalette(POINT p) const { return PtInRect(&palette_, p) !
 
 // The colour as the window shows it under the pointer.
 void CDpiColorDialog::Pick(POINT p) {
-  const COLORREF shown = GetPixel(WindowDC(Hwnd()).Get(), p.x, p.y);
+  const COLORREF shown = GetPixel(CWindowDC(Hwnd()).Get(), p.x, p.y);
   if (shown == CLR_INVALID) return;
   color_ = shown;
   RepaintPreview();
@@ -76,7 +76,7 @@ void CDpiColorDialog::OnNumberChanged(int value, int box) {
 }
 
 void CDpiColorDialog::PaintOver(HDC dc) {
-  Brush fill(CreateSolidBrush(color_));
+  CBrush fill(CreateSolidBrush(color_));
   FillRect(dc, &preview_, fill.Get());
 }
 

@@ -2,12 +2,12 @@
 
 #include "option/pages/dpi_rules.h"
 #include "option/pages/level_values.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_image_win32.h"
 #include "option/skin/skin_state.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kLevelClass[] = "OspreyDpiLevel";
+const WindowClass kLevelClass{"OspreyDpiLevel", CS_DBLCLKS};
 // Places inside the level window.
 constexpr RECT kLabelRect{0, 0, 75, 15};
 constexpr RECT kSliderRect{21, 21, 417, 36};
@@ -16,7 +16,7 @@ constexpr RECT kTextRect{385, 3, 416, 13};
 
 bool CDpiLevelWindow::Create(HWND page, const RECT& r, int id, HBITMAP mask) {
   id_ = id;
-  if (!CreateSkinWindow(kLevelClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top,
+  if (!CreateWindowOf(kLevelClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, page, id))
     return false;
   if (HRGN outline = RegionFromMask(mask, RGB(255, 255, 255), 0)) SetWindowRgn(Hwnd(), outline, TRUE);
@@ -37,7 +37,7 @@ void CDpiLevelWindow::OnCreate() {
 void CDpiLevelWindow::SetImages(int left, int top, int right, int bottom, HBITMAP normal,
                                 HBITMAP over, HBITMAP down, HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, over, down, disabled};
-  WindowDC screen(nullptr);
+  CWindowDC screen(nullptr);
   for (int i = 0; i < 4; ++i) {
     images_[i].Reset();
     CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
@@ -45,7 +45,7 @@ void CDpiLevelWindow::SetImages(int left, int top, int right, int bottom, HBITMA
   if (Hwnd()) CutChildImages();
 }
 
-void CDpiLevelWindow::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+void CDpiLevelWindow::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
   images_[1] = std::move(over);
   images_[2] = std::move(down);
   images_[3] = std::move(disabled);
@@ -63,7 +63,7 @@ void CDpiLevelWindow::CutChildImages() {
 // The track is the window's normal picture there, its disabled one while the
 // level is out of use.
 void CDpiLevelWindow::CutTrackImage() {
-  const Bitmap& source = !inUse_ && images_[3] ? images_[3] : images_[0];
+  const CBitmap& source = !inUse_ && images_[3] ? images_[3] : images_[0];
   const RECT& s = kSliderRect;
   slider_.SetTrackImage(s.left, s.top, s.right, s.bottom, source.Get());
 }
@@ -99,7 +99,7 @@ void CDpiLevelWindow::OnSliderPos(int value, int slider) {
 }
 
 void CDpiLevelWindow::OnPaint() {
-  PaintScope paint(Hwnd());
+  CPaintDC paint(Hwnd());
   const int shown = current_ ? 2 : inUse_ ? 0 : 3;
   BlitBitmap(paint.Get(), (images_[shown] ? images_[shown] : images_[0]).Get());
 }

@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include "option/pages/value_label_win32.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_slider_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/window_win32.h"
 
-class CDpiLevelWindow final : public CSkinWindow, public CSkinPictureTarget {
+class CDpiLevelWindow final : public CWindow, public CSkinPictureTarget {
  public:
   // A child of page on rect, its outline from mask (white cut away).
   bool Create(HWND page, const RECT& rect, int id, HBITMAP mask);
@@ -21,7 +21,7 @@ class CDpiLevelWindow final : public CSkinWindow, public CSkinPictureTarget {
   // and the slider's track are cut from these.
   void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                  HBITMAP down, HBITMAP disabled) override;
-  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
+  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
 
   // Places the slider and sets the text; no notice.
   void SetValue(int value);
@@ -46,7 +46,7 @@ class CDpiLevelWindow final : public CSkinWindow, public CSkinPictureTarget {
   int value_ = 8;
   bool inUse_ = true;
   bool current_ = false;
-  Bitmap images_[4];  // normal, over, down, disabled
+  CBitmap images_[4];  // normal, over, down, disabled
   CSkinButton label_;
   CSkinSlider slider_;
   CValueLabel text_;

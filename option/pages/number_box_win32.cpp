@@ -1,17 +1,17 @@
 #include "option/pages/number_box_win32.h"
 
 #include "option/skin/child_messages_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_image_win32.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kNumberBoxClass[] = "OspreyNumberBox";
+const WindowClass kNumberBoxClass{"OspreyNumberBox", CS_DBLCLKS};
 }
 
 bool CNumberBox::Create(int left, int top, int right, int bottom, HWND owner, int id) {
   owner_ = owner;
   id_ = id;
-  return CreateSkinWindow(kNumberBoxClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
+  return CreateWindowOf(kNumberBoxClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
                           right - left, bottom - top, owner, id);
 }
 
@@ -33,7 +33,7 @@ void CNumberBox::OnCreate() {
 void CNumberBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                            HBITMAP down, HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, over, down, disabled};
-  WindowDC screen(nullptr);
+  CWindowDC screen(nullptr);
   for (int i = 0; i < 4; ++i) {
     images_[i].Reset();
     CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
@@ -43,7 +43,7 @@ void CNumberBox::SetImages(int left, int top, int right, int bottom, HBITMAP nor
   CutButtonImages();
 }
 
-void CNumberBox::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+void CNumberBox::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
   images_[1] = std::move(over);
   images_[2] = std::move(down);
   images_[3] = std::move(disabled);
@@ -91,7 +91,7 @@ void CNumberBox::Settle(const NumberBoxModel::Settled& settled) {
 }
 
 void CNumberBox::OnPaint() {
-  PaintScope paint(Hwnd());
+  CPaintDC paint(Hwnd());
   BlitBitmap(paint.Get(), images_[0].Get());
 }
 

@@ -10,13 +10,13 @@
 
 #include "option/pages/number_box_rules.h"
 #include "option/skin/bitmap_edit_win32.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/window_win32.h"
 
-class CNumberBox final : public CSkinWindow, public CSkinPictureTarget {
+class CNumberBox final : public CWindow, public CSkinPictureTarget {
  public:
   static constexpr int kFieldId = 401;
 
@@ -25,7 +25,7 @@ class CNumberBox final : public CSkinWindow, public CSkinPictureTarget {
   // rectangle, and the arrows' pictures from the box's own.
   void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                  HBITMAP down, HBITMAP disabled) override;
-  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
+  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
   // Also limits the text to the digits the range needs.
   void SetRange(int minimum, int maximum);
   void SetStep(int step) { model_.SetStep(step); }
@@ -52,7 +52,7 @@ class CNumberBox final : public CSkinWindow, public CSkinPictureTarget {
   NumberBoxModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  Bitmap images_[4];
+  CBitmap images_[4];
   CSkinButton up_, down_;
   CBitmapEdit field_;
   std::string helpText_;

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "option/pages/level_values.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_state.h"
-#include "settings/system_names.h"
 
 namespace {
 constexpr int kAccelerationKey = 52;
@@ -120,7 +120,7 @@ void CPerformancePage::OnSliderPos(int value, int slider) {
 
 void CPerformancePage::PaintOver(HDC dc) {
   const std::string text = SensitivityText(Edited());
-  SelectIn selectFont(dc, font_.Get());
+  CSelectObject selectFont(dc, font_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
   RECT r = sensitivityText_;

@@ -11,7 +11,7 @@
 
 #include "option/pages/option_page_win32.h"
 #include "option/pages/performance_rules.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_slider_win32.h"
@@ -52,5 +52,5 @@ class CPerformancePage final : public CSkinDialog, public OptionPage {
   CSkinButton acceleration_;
   std::array<CSkinSlider, 4> sliders_;  // 201 to 204
   RECT sensitivityText_{};
-  Font font_;
+  CFont font_;
 };

@@ -6,11 +6,11 @@
 
 #include <windows.h>
 
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "settings/macro_store.h"
 #include "settings/profile_set.h"
+#include "wingui/gdi_win32.h"
 
 class CSelectMacroDialog : public CSkinDialog {
  public:
@@ -35,5 +35,5 @@ class CSelectMacroDialog : public CSkinDialog {
   const MacroStore& store_;
   MacroKeyInfo& scratch_;
   CSkinButton ok_, cancel_, close_, dropDown_, modes_[3];
-  Font menuFont_;
+  CFont menuFont_;
 };

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
+#include "wingui/gdi_win32.h"
 
 class CSelectPlayerDialog : public CSkinDialog {
  public:
@@ -25,5 +25,5 @@ class CSelectPlayerDialog : public CSkinDialog {
   void ShowPlayer();
 
   CSkinButton dropDown_, ok_, cancel_, close_;
-  Font menuFont_;
+  CFont menuFont_;
 };

@@ -45,13 +45,12 @@ void CShortcutDialog::OnInitDialog() {
 void CShortcutDialog::InstallHook() {
   RemoveHook();
   g_hookTarget = Hwnd();
-  hook_ = SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0);
+  hook_.Reset(SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0));
 }
 
 void CShortcutDialog::RemoveHook() {
   if (!hook_) return;
-  UnhookWindowsHookEx(hook_);
-  hook_ = nullptr;
+  hook_.Reset();
   g_hookTarget = nullptr;
 }
 

@@ -13,8 +13,10 @@
 
 #include "option/pages/shortcut_options.h"
 #include "option/skin/bitmap_edit_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
+#include "wingui/handles_win32.h"
 
 class CShortcutDialog : public CSkinDialog {
  public:
@@ -31,7 +33,7 @@ class CShortcutDialog : public CSkinDialog {
   HWND KeyDisplay() const { return display_.Hwnd(); }
   HWND ToggleHwnd(int option) const { return toggles_[option].Hwnd(); }
   HWND OkHwnd() const { return ok_.Hwnd(); }
-  bool HookInstalled() const { return hook_ != nullptr; }
+  bool HookInstalled() const { return static_cast<bool>(hook_); }
 
  protected:
   void CreateControls(const SkinBuilder& skin) override;
@@ -50,5 +52,5 @@ class CShortcutDialog : public CSkinDialog {
   CBitmapEdit display_;
   CSkinButton ok_, cancel_, close_;
   CSkinButton toggles_[kShortcutOptionCount];
-  HHOOK hook_ = nullptr;
+  CHook hook_;
 };

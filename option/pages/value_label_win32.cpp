@@ -3,16 +3,16 @@
 #include "option/skin/skin_image_win32.h"
 
 namespace {
-constexpr char kValueLabelClass[] = "OspreyValueLabel";
+const WindowClass kValueLabelClass{"OspreyValueLabel", CS_DBLCLKS};
 
 HFONT ValueFont() {
-  static const Font font(CreateFontA(12, 5, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  static const CFont font(CreateFontA(12, 5, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
   return font.Get();
 }
 }  // namespace
 
 bool CValueLabel::Create(HWND parent, const RECT& r) {
-  return CreateSkinWindow(kValueLabelClass, 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
+  return CreateWindowOf(kValueLabelClass, 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
                           r.bottom - r.top, parent, 0);
 }
 
@@ -28,23 +28,21 @@ void CValueLabel::SetBackColor(COLORREF color) {
 }
 
 void CValueLabel::OnPaint() {
-  PaintScope paint(Hwnd());
+  CPaintDC paint(Hwnd());
   RECT rc{};
   GetClientRect(Hwnd(), &rc);
-  MemoryDC memory(paint.Get());
-  Bitmap canvas(CreateCompatibleBitmap(paint.Get(), rc.right, rc.bottom));
-  if (!memory || !canvas) return;
-  SelectIn selectCanvas(memory.Get(), canvas.Get());
   // Disabled (a level out of use), the value is greyed.
   const bool enabled = IsWindowEnabled(Hwnd()) != 0;
-  Brush back(CreateSolidBrush(enabled ? back_ : RGB(120, 120, 124)));
-  FillRect(memory.Get(), &rc, back.Get());
-  SelectIn selectFont(memory.Get(), ValueFont());
-  SetBkMode(memory.Get(), TRANSPARENT);
-  SetTextColor(memory.Get(), enabled ? RGB(0, 0, 0) : RGB(60, 60, 64));
-  DrawTextA(memory.Get(), text_.c_str(), static_cast<int>(text_.size()), &rc,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  BitBlt(paint.Get(), 0, 0, rc.right, rc.bottom, memory.Get(), 0, 0, SRCCOPY);
+  PaintOffscreen(paint.Get(), rc, [&](HDC memory) {
+    const CBrush back(CreateSolidBrush(enabled ? back_ : RGB(120, 120, 124)));
+    FillRect(memory, &rc, back.Get());
+    CSelectObject selectFont(memory, ValueFont());
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, enabled ? RGB(0, 0, 0) : RGB(60, 60, 64));
+    RECT text = rc;
+    DrawTextA(memory, text_.c_str(), static_cast<int>(text_.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  });
 }
 
 LRESULT CValueLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

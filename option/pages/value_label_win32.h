@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 #include "option/skin/hover_help_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/window_win32.h"
 
-class CValueLabel final : public CSkinWindow {
+class CValueLabel final : public CWindow {
  public:
   bool Create(HWND parent, const RECT& rect);
   void SetText(std::string text);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "option/skin/text_filter.h"
-#include "settings/system_names.h"
 
 UINT BitmapEditKillFocusMessage() {
   static const UINT message = RegisterWindowMessageA(kBitmapEditKillFocus);

@@ -8,7 +8,8 @@
 #include <windows.h>
 
 #include "option/skin/child_messages_win32.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/control_messages.h"
+#include "wingui/gdi_win32.h"
 
 // The registered notices of the text field ("BitmapEdit_KillFocus",
 // "BitmapEdit_Change"); registered on first use.
@@ -43,6 +44,6 @@ class CBitmapEdit : public CReflectTarget {
   bool swallowChar_ = false;
   COLORREF textColor_ = RGB(36, 36, 36);
   COLORREF backColor_ = RGB(255, 255, 255);
-  Brush brush_;
-  Font font_;
+  CBrush brush_;
+  CFont font_;
 };

@@ -15,8 +15,8 @@ bool CConfirmDialog::OnCommandFrom(HWND control, int, int) {
 
 void CConfirmDialog::PaintOver(HDC dc) {
   if (!drawsMessage_ || message_.empty()) return;
-  Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-  SelectIn select(dc, font.Get());
+  CFont font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  CSelectObject select(dc, font.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   RECT r{20, 50, 220, 94};

@@ -1,7 +1,6 @@
 #include "option/skin/hover_help_win32.h"
 
 #include "option/skin/skin_state.h"
-#include "settings/system_names.h"
 
 void AnnounceHelpText(const std::string& text, bool shown) {
   SetSharedHelpText(text);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "option/skin/control_messages.h"
+
 // Makes text the shared help text and tells the main dialog that a control's
 // help text is now shown (or, with shown false, no longer).
 void AnnounceHelpText(const std::string& text, bool shown);

@@ -1,17 +1,16 @@
 #include "option/skin/list_spin_box_win32.h"
 
 #include "option/skin/skin_image_win32.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kSpinClass[] = "OspreyListSpinBox";
+const WindowClass kSpinClass{"OspreyListSpinBox", CS_DBLCLKS};
 }
 
 bool CListSpinBox::Create(int left, int top, int right, int bottom, HWND owner, int id) {
   owner_ = owner;
   id_ = id;
-  return CreateSkinWindow(kSpinClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
-                          right - left, bottom - top, owner, id);
+  return CreateWindowOf(kSpinClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
+                        right - left, bottom - top, owner, id);
 }
 
 void CListSpinBox::OnCreate() {
@@ -30,14 +29,14 @@ void CListSpinBox::OnCreate() {
 void CListSpinBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                              HBITMAP down, HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, over, down, disabled};
-  WindowDC screen(nullptr);
+  CWindowDC screen(nullptr);
   for (int i = 0; i < 4; ++i) CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
   if (!Hwnd()) return;
   SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
   CutButtonImages();
 }
 
-void CListSpinBox::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+void CListSpinBox::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
   images_[1] = std::move(over);
   images_[2] = std::move(down);
   images_[3] = std::move(disabled);
@@ -89,7 +88,7 @@ LRESULT CListSpinBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       else if (reinterpret_cast<HWND>(lp) == down_.Hwnd()) Step(false);
       return 0;
     case WM_PAINT: {
-      PaintScope paint(Hwnd());
+      CPaintDC paint(Hwnd());
       BlitBitmap(paint.Get(), images_[0].Get());
       return 0;
     }

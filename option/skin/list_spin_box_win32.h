@@ -8,14 +8,15 @@
 #include <string>
 
 #include "option/skin/bitmap_edit_win32.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/list_spin.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/gdi_win32.h"
+#include "wingui/window_win32.h"
 
-class CListSpinBox : public CSkinWindow, public CSkinPictureTarget {
+class CListSpinBox : public CWindow, public CSkinPictureTarget {
  public:
   static constexpr int kDisplayId = 401;
 
@@ -26,7 +27,7 @@ class CListSpinBox : public CSkinWindow, public CSkinPictureTarget {
                  HBITMAP down, HBITMAP disabled) override;
   // The box's own hover, pressed and disabled pictures, cut later; the
   // buttons' are cut from them.
-  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
+  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
   void SetRange(int minimum, int maximum);
   void SetValue(int value);
   int Value() const { return model_.Value(); }
@@ -48,7 +49,7 @@ class CListSpinBox : public CSkinWindow, public CSkinPictureTarget {
   ListSpinModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  Bitmap images_[4];
+  CBitmap images_[4];
   CSkinButton up_, down_;
   CBitmapEdit display_;
   std::string helpText_;

@@ -2,15 +2,15 @@
 
 #include <memory>
 
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/menu_model.h"
+#include "wingui/gdi_win32.h"
 
 namespace {
 
 constexpr char kOldProcProperty[] = "CoolMenu_oldProc";
 constexpr UINT kMenuSizingMessage = 0x1E2;  // sent before a popup menu is first painted
 
-HHOOK g_hook = nullptr;
+CHook g_hook;
 std::unique_ptr<MenuPainterTable> g_table;
 
 uintptr_t Key(HWND w) { return reinterpret_cast<uintptr_t>(w); }
@@ -30,7 +30,7 @@ void DrawFrame(HWND w, HDC dc) {
   RECT r{};
   GetWindowRect(w, &r);
   for (const FrameOutline& f : MenuFrameOutlines(r.right - r.left, r.bottom - r.top)) {
-    Brush brush(CreateSolidBrush(f.color));
+    CBrush brush(CreateSolidBrush(f.color));
     const RECT outline{f.left, f.top, f.right, f.bottom};
     FrameRect(dc, &outline, brush.Get());
   }
@@ -51,7 +51,7 @@ LRESULT CALLBACK PainterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       return CallWindowProcA(old, w, msg, wp, lp);
     case WM_NCPAINT:
       if (g_table && g_table->Contains(Key(w))) {
-        WindowDC dc(w, true);
+        CWindowDC dc(w, true);
         DrawFrame(w, dc.Get());
         return 0;
       }
@@ -61,7 +61,7 @@ LRESULT CALLBACK PainterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       // goes over it afterwards.
       const LRESULT result = CallWindowProcA(old, w, msg, wp, lp);
       if (g_table && g_table->Contains(Key(w))) {
-        WindowDC dc(w, true);
+        CWindowDC dc(w, true);
         DrawFrame(w, dc.Get());
       }
       return result;
@@ -96,16 +96,16 @@ LRESULT CALLBACK HookProc(int code, WPARAM wp, LPARAM lp) {
     const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
     if (m->message == WM_CREATE || m->message == kMenuSizingMessage) TakeOver(m->hwnd);
   }
-  return CallNextHookEx(g_hook, code, wp, lp);
+  return CallNextHookEx(g_hook.Get(), code, wp, lp);
 }
 
 }  // namespace
 
 HHOOK InstallMenuPainter() {
-  if (g_hook) return g_hook;
+  if (g_hook) return g_hook.Get();
   g_table = std::make_unique<MenuPainterTable>();
-  g_hook = SetWindowsHookExA(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId());
-  return g_hook;
+  g_hook.Reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId()));
+  return g_hook.Get();
 }
 
 void RemoveMenuPainter() {
@@ -118,8 +118,7 @@ void RemoveMenuPainter() {
     }
     g_table.reset();
   }
-  if (g_hook) UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
+  g_hook.Reset();
 }
 
 bool MenuPainterOwns(HWND menuWindow) { return g_table && g_table->Contains(Key(menuWindow)); }

@@ -4,23 +4,22 @@
 
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_image_win32.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kButtonClass[] = "OspreySkinButton";
+const WindowClass kButtonClass{"OspreySkinButton", CS_DBLCLKS};
 }
 
 bool CSkinButton::Create(HWND parent, const RECT& r, int id, DWORD style) {
   hover_ = (style & BS_DEFPUSHBUTTON) != 0;
   style &= ~static_cast<DWORD>(WS_TABSTOP);
-  return CreateSkinWindow(kButtonClass, 0, style | WS_CHILD | WS_VISIBLE, r.left, r.top,
-                          r.right - r.left, r.bottom - r.top, parent, id);
+  return CreateWindowOf(kButtonClass, 0, style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, parent, id);
 }
 
 void CSkinButton::SetImages(int left, int top, int right, int bottom, HBITMAP normal,
                             HBITMAP over, HBITMAP down, HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, over, down, disabled};
-  WindowDC screen(nullptr);
+  CWindowDC screen(nullptr);
   for (int i = 0; i < 4; ++i) {
     images_[i].Reset();
     CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
@@ -31,7 +30,7 @@ void CSkinButton::SetImages(int left, int top, int right, int bottom, HBITMAP no
   }
 }
 
-void CSkinButton::SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) {
+void CSkinButton::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
   images_[1] = std::move(over);
   images_[2] = std::move(down);
   images_[3] = std::move(disabled);
@@ -62,7 +61,7 @@ void CSkinButton::NotifyHover(bool hover) {
 }
 
 HBITMAP CSkinButton::ImageFor(ButtonImage which) const {
-  const Bitmap& image = images_[static_cast<int>(which)];
+  const CBitmap& image = images_[static_cast<int>(which)];
   return image ? image.Get() : images_[0].Get();
 }
 
@@ -76,7 +75,8 @@ namespace {
 // One font for every caption: the main dialog alone has some forty captioned
 // buttons, and making a font is not cheap.
 HFONT CaptionFont() {
-  static const Font font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  static const CFont font(
+      CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
   return font.Get();
 }
 }  // namespace
@@ -88,18 +88,16 @@ void CSkinButton::Draw(HDC dc, HBITMAP image) {
   }
   // Image and caption are composed off-screen so the text never flickers.
   const SIZE size = ClientSize();
-  MemoryDC memory(dc);
-  Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
-  SelectIn selectCanvas(memory.Get(), canvas.Get());
-  BlitBitmap(memory.Get(), image);
-  SelectIn selectFont(memory.Get(), CaptionFont());
-  SIZE text{};
-  GetTextExtentPoint32A(memory.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &text);
-  SetBkMode(memory.Get(), TRANSPARENT);
-  SetTextColor(memory.Get(), hover_ ? RGB(230, 20, 20) : RGB(255, 255, 255));
-  TextOutA(memory.Get(), 10, size.cy / 2 - text.cy / 2 + 1, caption_.c_str(),
-           static_cast<int>(caption_.size()));
-  BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+  PaintOffscreen(dc, RECT{0, 0, size.cx, size.cy}, [&](HDC memory) {
+    BlitBitmap(memory, image);
+    CSelectObject selectFont(memory, CaptionFont());
+    SIZE text{};
+    GetTextExtentPoint32A(memory, caption_.c_str(), static_cast<int>(caption_.size()), &text);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, hover_ ? RGB(230, 20, 20) : RGB(255, 255, 255));
+    TextOutA(memory, 10, size.cy / 2 - text.cy / 2 + 1, caption_.c_str(),
+             static_cast<int>(caption_.size()));
+  });
 }
 
 ButtonLook CSkinButton::Look() const {
@@ -113,7 +111,7 @@ ButtonLook CSkinButton::Look() const {
 }
 
 void CSkinButton::OnPaint() {
-  PaintScope paint(Hwnd());
+  CPaintDC paint(Hwnd());
   Draw(paint.Get(), ImageFor(ChooseButtonImage(Look())));
 }
 
@@ -220,15 +218,13 @@ void CColorButton::NotifyHover(bool hover) {
 
 void CColorButton::Draw(HDC dc, HBITMAP image) {
   const SIZE size = ClientSize();
-  MemoryDC memory(dc);
-  Bitmap canvas(CreateCompatibleBitmap(dc, size.cx, size.cy));
-  SelectIn selectCanvas(memory.Get(), canvas.Get());
-  BlitBitmap(memory.Get(), image);
-  // A 34 x 34 square from (1, 1) without its four corner pixels.
-  Region square(CreateRectRgn(1, 2, 35, 34));
-  Region cross(CreateRectRgn(2, 1, 34, 35));
-  CombineRgn(square.Get(), square.Get(), cross.Get(), RGN_OR);
-  Brush brush(CreateSolidBrush(Color()));
-  FillRgn(memory.Get(), square.Get(), brush.Get());
-  BitBlt(dc, 0, 0, size.cx, size.cy, memory.Get(), 0, 0, SRCCOPY);
+  PaintOffscreen(dc, RECT{0, 0, size.cx, size.cy}, [&](HDC memory) {
+    BlitBitmap(memory, image);
+    // A 34 x 34 square from (1, 1) without its four corner pixels.
+    const CRegion square(CreateRectRgn(1, 2, 35, 34));
+    const CRegion cross(CreateRectRgn(2, 1, 34, 35));
+    CombineRgn(square.Get(), square.Get(), cross.Get(), RGN_OR);
+    const CBrush brush(CreateSolidBrush(Color()));
+    FillRgn(memory, square.Get(), brush.Get());
+  });
 }

@@ -11,11 +11,12 @@
 #include <string>
 
 #include "option/skin/button_image.h"
-#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_picture_target_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/gdi_win32.h"
+#include "wingui/window_win32.h"
 
-class CSkinButton : public CSkinWindow, public CSkinPictureTarget {
+class CSkinButton : public CWindow, public CSkinPictureTarget {
  public:
   // A visible child without text; style may carry BS_DEFPUSHBUTTON (starts
   // hovered). Tab stops are never kept.
@@ -26,7 +27,7 @@ class CSkinButton : public CSkinWindow, public CSkinPictureTarget {
   // The hover, pressed and disabled pictures, already cut, when they come
   // after the button was made. Until then (and for any state without a
   // picture) the button shows its normal picture.
-  void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) override;
+  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
   void SetHeldDown(bool down);
   bool HeldDown() const { return heldDown_; }
   void SetToggleMode(bool on) { toggleMode_ = on; }
@@ -56,7 +57,7 @@ class CSkinButton : public CSkinWindow, public CSkinPictureTarget {
   void OnKillFocus();
   void Redraw() { InvalidateRect(Hwnd(), nullptr, FALSE); }
 
-  Bitmap images_[4];  // normal, over, down, disabled
+  CBitmap images_[4];  // normal, over, down, disabled
   bool toggleMode_ = false;
   bool heldDown_ = false;
   bool hover_ = false;

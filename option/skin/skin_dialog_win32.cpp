@@ -3,14 +3,14 @@
 #include <windowsx.h>
 
 #include "option/skin/child_messages_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_image_win32.h"
 #include "option/skin/skin_pictures_win32.h"
 #include "option/skin/skin_state.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kDialogClass[] = "OspreySkinDialog";
+const WindowClass kDialogClass{"OspreySkinDialog", CS_DBLCLKS};
 }
 
 Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) const {
@@ -76,14 +76,14 @@ void CSkinDialog::EndModal(INT_PTR result) {
 
 bool CSkinDialog::CreateTopLevel(HWND owner, const char* title) {
   const DWORD exStyle = owner ? 0 : WS_EX_APPWINDOW;
-  return CreateSkinWindow(kDialogClass, exStyle, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, 0, 0, 0,
-                          0, owner, 0, title);
+  return CreateWindowOf(kDialogClass, exStyle, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, 0, 0, 0, 0,
+                        owner, 0, title);
 }
 
 bool CSkinDialog::CreatePage(HWND parent, int x, int y) {
   if (!ReadSkinFiles()) return false;
-  if (!CreateSkinWindow(kDialogClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                        parent, 0)) {
+  if (!CreateWindowOf(kDialogClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                      parent, 0)) {
     if (fault_) ReportSkinFault(*fault_);
     return false;
   }
@@ -108,7 +108,7 @@ bool CSkinDialog::ReadSkinFiles() {
   return !fault_;
 }
 
-bool CSkinDialog::LoadSkin(Region& outline) {
+bool CSkinDialog::LoadSkin(CRegion& outline) {
   const bool stop = SkinFaultsStopDialogs();
   const SkinDescription& skin = files_.skin;
   if (!preload_) {
@@ -119,7 +119,7 @@ bool CSkinDialog::LoadSkin(Region& outline) {
     CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pictures.over.Get(),
                                pictures.down.Get(), pictures.disable.Get()));
     // The working pictures go here; every control holds its own cut-outs.
-    outline = Region(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
+    outline = CRegion(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
     return true;
   }
   // A modal dialog's controls get their other state pictures once it is shown.
@@ -184,7 +184,7 @@ void CSkinDialog::CenterOver(HWND owner) {
 
 void CSkinDialog::OnPaint() {
   {
-    PaintScope paint(Hwnd());
+    CPaintDC paint(Hwnd());
     if (DrawsOver())
       PaintComposed(paint.Get());
     else
@@ -196,13 +196,10 @@ void CSkinDialog::OnPaint() {
 void CSkinDialog::PaintComposed(HDC dc) {
   RECT rc{};
   GetClientRect(Hwnd(), &rc);
-  MemoryDC memory(dc);
-  Bitmap canvas(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
-  if (!memory || !canvas) return;
-  SelectIn select(memory.Get(), canvas.Get());
-  BlitBitmap(memory.Get(), background_.Get());
-  PaintOver(memory.Get());
-  BitBlt(dc, 0, 0, rc.right, rc.bottom, memory.Get(), 0, 0, SRCCOPY);
+  PaintOffscreen(dc, rc, [&](HDC memory) {
+    BlitBitmap(memory, background_.Get());
+    PaintOver(memory);
+  });
 }
 
 void CSkinDialog::OnLButtonDown(LPARAM lp) {
@@ -218,7 +215,7 @@ LRESULT CSkinDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (HandleSkinChildMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CREATE: {
-      Region outline;
+      CRegion outline;
       if (!LoadSkin(outline)) return -1;  // the window is not made
       if (outline) SetWindowRgn(Hwnd(), outline.Release(), TRUE);  // the window owns it from here
       OnInitDialog();

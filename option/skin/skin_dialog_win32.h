@@ -17,13 +17,13 @@
 #include <string_view>
 #include <vector>
 
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/placement.h"
 #include "option/skin/skin_file.h"
 #include "option/skin/skin_image_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_pictures_win32.h"
-#include "option/skin/skin_window_win32.h"
+#include "wingui/gdi_win32.h"
+#include "wingui/window_win32.h"
 
 class CSkinButton;
 
@@ -70,7 +70,7 @@ class SkinBuilder {
   std::vector<PendingStates>* later_ = nullptr;
 };
 
-class CSkinDialog : public CSkinWindow {
+class CSkinDialog : public CWindow {
  public:
   explicit CSkinDialog(std::string skinFileName) : skinFileName_(std::move(skinFileName)) {}
 
@@ -89,8 +89,8 @@ class CSkinDialog : public CSkinWindow {
   HBITMAP Mask() const { return mask_.Get(); }
 
  protected:
-  // Creation step 6: create the controls from the skin (buttons in the order
-  // the dialog recognises them).
+  // Creates the controls from the skin (buttons in the order the dialog
+  // recognises them) while the window is made.
   virtual void CreateControls(const SkinBuilder& skin) { (void)skin; }
   // After the skin and the outline are in place.
   virtual void OnInitDialog() {}
@@ -118,7 +118,7 @@ class CSkinDialog : public CSkinWindow {
   bool ReadSkinFiles();
   // The pictures and controls; false when a picture that did not decode
   // stops the dialog (fault_ says which).
-  bool LoadSkin(Region& outline);
+  bool LoadSkin(CRegion& outline);
   void OnPaint();
   void PaintComposed(HDC dc);
   void OnLButtonDown(LPARAM lp);

@@ -11,51 +11,36 @@
 
 namespace {
 
-// Releases a COM interface at scope end.
-template <typename T>
-struct ComRef {
-  T* p = nullptr;
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() {
-    if (p) p->Release();
-  }
-};
-
 // The whole file into movable memory that a stream can be made on, grown
 // when the file is larger than what it held before. Returns the file's size,
 // or 0 when it can't be read.
-DWORD ReadWholeFile(const std::filesystem::path& path, HGLOBAL& buffer) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 0;
+DWORD ReadWholeFile(const std::filesystem::path& path, CGlobalMemory& buffer) {
+  const CHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return 0;
   DWORD size = 0;
   LARGE_INTEGER length{};
-  if (GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart < MAXLONG) {
-    if (buffer && GlobalSize(buffer) < static_cast<SIZE_T>(length.QuadPart))
-      buffer = GlobalFree(buffer);
-    if (!buffer) buffer = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length.QuadPart));
-    void* p = buffer ? GlobalLock(buffer) : nullptr;
+  if (GetFileSizeEx(file.Get(), &length) && length.QuadPart > 0 && length.QuadPart < MAXLONG) {
+    if (buffer && GlobalSize(buffer.Get()) < static_cast<SIZE_T>(length.QuadPart)) buffer.Reset();
+    if (!buffer) buffer.Reset(GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length.QuadPart)));
+    void* p = buffer ? GlobalLock(buffer.Get()) : nullptr;
     DWORD read = 0;
-    if (p && ReadFile(file, p, static_cast<DWORD>(length.QuadPart), &read, nullptr) &&
+    if (p && ReadFile(file.Get(), p, static_cast<DWORD>(length.QuadPart), &read, nullptr) &&
         read == length.QuadPart)
       size = read;
-    if (p) GlobalUnlock(buffer);
+    if (p) GlobalUnlock(buffer.Get());
   }
-  CloseHandle(file);
   return size;
 }
 
 }  // namespace
 
 SkinImage::SkinImage(SkinImage&& o) noexcept
-    : picture_(std::exchange(o.picture_, nullptr)), bitmap_(std::exchange(o.bitmap_, nullptr)) {}
+    : picture_(std::move(o.picture_)), bitmap_(std::exchange(o.bitmap_, nullptr)) {}
 
 SkinImage& SkinImage::operator=(SkinImage&& o) noexcept {
   if (this != &o) {
-    Reset();
-    picture_ = std::exchange(o.picture_, nullptr);
+    picture_ = std::move(o.picture_);
     bitmap_ = std::exchange(o.bitmap_, nullptr);
   }
   return *this;
@@ -63,11 +48,7 @@ SkinImage& SkinImage::operator=(SkinImage&& o) noexcept {
 
 void SkinImage::Reset() {
   bitmap_ = nullptr;
-  if (picture_) std::exchange(picture_, nullptr)->Release();  // deletes the bitmap
-}
-
-SkinImageReader::~SkinImageReader() {
-  if (buffer_) GlobalFree(buffer_);
+  picture_.Reset();  // deletes the bitmap
 }
 
 bool SkinImageReader::Load(const std::filesystem::path& path, SkinImage& image, SIZE& size) {
@@ -76,22 +57,23 @@ bool SkinImageReader::Load(const std::filesystem::path& path, SkinImage& image, 
   const DWORD length = ReadWholeFile(path, buffer_);
   if (!length) return false;
   // The stream is told the file's length: the memory may be longer.
-  ComRef<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(buffer_, FALSE, &stream.p))) return false;
+  CComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(buffer_.Get(), FALSE, stream.Receive()))) return false;
   ULARGE_INTEGER streamSize{};
   streamSize.QuadPart = length;
-  if (FAILED(stream.p->SetSize(streamSize))) return false;
-  ComRef<IPicture> picture;
-  if (FAILED(OleLoadPicture(stream.p, static_cast<LONG>(length), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(&picture.p))) || !picture.p)
+  if (FAILED(stream.Get()->SetSize(streamSize))) return false;
+  CComPtr<IPicture> picture;
+  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(length), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(picture.Receive()))) ||
+      !picture)
     return false;
   SHORT type = PICTYPE_NONE;
   OLE_HANDLE handle = 0;
-  if (FAILED(picture.p->get_Type(&type)) || type != PICTYPE_BITMAP ||
-      FAILED(picture.p->get_Handle(&handle)) || !handle)
+  if (FAILED(picture.Get()->get_Type(&type)) || type != PICTYPE_BITMAP ||
+      FAILED(picture.Get()->get_Handle(&handle)) || !handle)
     return false;
   image.bitmap_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  image.picture_ = std::exchange(picture.p, nullptr);
+  image.picture_ = std::move(picture);
   size = BitmapSize(image.bitmap_);
   return true;
 }
@@ -100,22 +82,22 @@ bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& si
   return SkinImageReader().Load(path, image, size);
 }
 
-void CropImage(HDC surface, Bitmap& target, HBITMAP source, int left, int top, int right,
+void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,
                int bottom) {
   if (!source) return;
   target.Reset();
   const int w = right - left, h = bottom - top;
   if (w <= 0 || h <= 0) return;
-  MemoryDC from(surface), to(surface);
+  CMemoryDC from(CreateCompatibleDC(surface)), to(CreateCompatibleDC(surface));
   if (!from || !to) return;
-  SelectIn a(from.Get(), source);
+  CSelectObject a(from.Get(), source);
   // Made like the source picture (itself made for the screen): under Wine this
   // is several times quicker than asking the display, and the main dialog
   // cuts some two hundred pictures as it starts.
   HBITMAP part = CreateCompatibleBitmap(from.Get(), w, h);
   if (!part) return;
   {
-    SelectIn b(to.Get(), part);
+    CSelectObject b(to.Get(), part);
     BitBlt(to.Get(), 0, 0, w, h, from.Get(), left, top, SRCCOPY);
   }
   target.Reset(part);
@@ -133,8 +115,8 @@ bool ReadPixels(HBITMAP bitmap, SIZE size, std::vector<uint32_t>& pixels) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   pixels.assign(size_t(size.cx) * size.cy, 0);
-  WindowDC screen(nullptr);
-  MemoryDC dc(screen.Get());
+  CWindowDC screen(nullptr);
+  CMemoryDC dc(CreateCompatibleDC(screen.Get()));
   if (!dc) return false;
   return GetDIBits(dc.Get(), bitmap, 0, size.cy, pixels.data(), &info, DIB_RGB_COLORS) == size.cy;
 }
@@ -159,7 +141,7 @@ HRGN RegionFromList(const OutlineRect* rects, size_t count, const OutlineRect& b
 // row (one band) is made on its own and the rows are united pairwise, which
 // keeps the work near n log n whatever the engine.
 HRGN RegionFromRects(const std::vector<OutlineRect>& rects) {
-  std::vector<Region> parts;
+  std::vector<CRegion> parts;
   for (size_t first = 0; first < rects.size();) {
     size_t end = first;
     while (end < rects.size() && rects[end].top == rects[first].top) ++end;
@@ -169,7 +151,7 @@ HRGN RegionFromRects(const std::vector<OutlineRect>& rects) {
     first = end;
   }
   while (parts.size() > 1) {
-    std::vector<Region> merged;
+    std::vector<CRegion> merged;
     for (size_t i = 0; i + 1 < parts.size(); i += 2) {
       CombineRgn(parts[i].Get(), parts[i].Get(), parts[i + 1].Get(), RGN_OR);
       merged.push_back(std::move(parts[i]));
@@ -189,11 +171,11 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, BYTE tolerance) {
   std::vector<uint32_t> pixels;
   if (!ReadPixels(mask, size, pixels)) return nullptr;
 
-  Region result(CreateRectRgn(0, 0, 0, 0));
+  CRegion result(CreateRectRgn(0, 0, 0, 0));
   if (!result) return nullptr;
   BuildOutline(pixels.data(), size.cx, size.cy, size.cx, key, tolerance,
                [&](const std::vector<OutlineRect>& rects, const OutlineRect&) {
-                 Region part(RegionFromRects(rects));
+                 CRegion part(RegionFromRects(rects));
                  if (part) CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR);
                });
   return result.Release();
@@ -201,16 +183,16 @@ HRGN RegionFromMask(HBITMAP mask, COLORREF key, BYTE tolerance) {
 
 COLORREF TopLeftColor(HBITMAP bitmap) {
   if (!bitmap) return CLR_INVALID;
-  WindowDC screen(nullptr);
-  MemoryDC dc(screen.Get());
-  SelectIn in(dc.Get(), bitmap);
+  CWindowDC screen(nullptr);
+  CMemoryDC dc(CreateCompatibleDC(screen.Get()));
+  CSelectObject in(dc.Get(), bitmap);
   return GetPixel(dc.Get(), 0, 0);
 }
 
 void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
-  MemoryDC from(dc);
-  SelectIn in(from.Get(), bitmap);
+  CMemoryDC from(CreateCompatibleDC(dc));
+  CSelectObject in(from.Get(), bitmap);
   BitBlt(dc, x, y, size.cx, size.cy, from.Get(), 0, 0, SRCCOPY);
 }

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 
 // A decoded skin picture. The picture object owns the bitmap and is kept
 // rather than copied: each copy of a full-size dialog picture is megabytes of
@@ -26,8 +26,8 @@ class SkinImage {
 
  private:
   friend class SkinImageReader;
-  IPicture* picture_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
+  CComPtr<IPicture> picture_;
+  HBITMAP bitmap_ = nullptr;  // the picture's own
 };
 
 // Decodes the file (any format the system picture object reads: BMP, JPEG,
@@ -40,21 +40,16 @@ bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& si
 // memory (which under Wine costs more than reading the file).
 class SkinImageReader {
  public:
-  SkinImageReader() = default;
-  SkinImageReader(const SkinImageReader&) = delete;
-  SkinImageReader& operator=(const SkinImageReader&) = delete;
-  ~SkinImageReader();
-
   bool Load(const std::filesystem::path& path, SkinImage& image, SIZE& size);
 
  private:
-  HGLOBAL buffer_ = nullptr;
+  CGlobalMemory buffer_;
 };
 
 // Replaces target by the part (left, top)-(right, bottom) of source, copied
 // 1:1. Does nothing when the source is empty; an empty or inverted rectangle
 // leaves the target empty.
-void CropImage(HDC surface, Bitmap& target, HBITMAP source, int left, int top, int right,
+void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,
                int bottom);
 
 // The outline of every pixel whose colour is not within tolerance of key (a

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 
 namespace {
 // Menus alive now: item data is only trusted when it names one of them.
@@ -13,17 +13,14 @@ std::set<const CSkinMenu*>& LiveMenus() {
 }
 
 void FillSolid(HDC dc, const RECT& r, COLORREF color) {
-  Brush brush(CreateSolidBrush(color));
+  CBrush brush(CreateSolidBrush(color));
   FillRect(dc, &r, brush.Get());
 }
 }  // namespace
 
 CSkinMenu::CSkinMenu(HFONT font) : menu_(CreatePopupMenu()), font_(font) { LiveMenus().insert(this); }
 
-CSkinMenu::~CSkinMenu() {
-  LiveMenus().erase(this);
-  if (menu_) DestroyMenu(menu_);
-}
+CSkinMenu::~CSkinMenu() { LiveMenus().erase(this); }
 
 void CSkinMenu::SetBackColors(COLORREF normal, COLORREF selected) {
   model_.colors.normalBack = normal;
@@ -49,13 +46,13 @@ void CSkinMenu::AppendItem(unsigned id, std::string_view text, HMENU submenu, in
     info.fMask |= MIIM_SUBMENU;
     info.hSubMenu = submenu;
   }
-  InsertMenuItemA(menu_, GetMenuItemCount(menu_), TRUE, &info);
+  InsertMenuItemA(menu_.Get(), GetMenuItemCount(menu_.Get()), TRUE, &info);
   // Drawing requests for a submenu item carry the submenu's handle as identifier.
   model_.Append(submenu ? static_cast<unsigned>(reinterpret_cast<UINT_PTR>(submenu)) : id, text, mark);
 }
 
 void CSkinMenu::Show(HWND owner, int x, int y) {
-  TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+  TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
 }
 
 void CSkinMenu::Measure(MEASUREITEMSTRUCT& m) const {
@@ -76,7 +73,7 @@ void CSkinMenu::Draw(const DRAWITEMSTRUCT& d) const {
     FillSolid(dc, r, selected ? model_.colors.selectedBack : model_.colors.normalBack);
     const MenuItem* item = model_.Find(d.itemID);
     const std::string text = item ? item->text : std::string();
-    SelectIn selectFont(dc, font_);
+    CSelectObject selectFont(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, model_.TextColor(d.itemID, selected));
     RECT textRect{r.left + 2, r.top, r.right, r.bottom};

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "option/skin/menu_model.h"
+#include "wingui/handles_win32.h"
 
 class CSkinMenu {
  public:
@@ -22,7 +23,7 @@ class CSkinMenu {
   void SetWidth(int width) { model_.SetWidth(width); }
   // Identifier 2048 appends a separator; a submenu appends an item opening it.
   void AppendItem(unsigned id, std::string_view text, HMENU submenu = nullptr, int mark = 0);
-  HMENU Handle() const { return menu_; }
+  HMENU Handle() const { return menu_.Get(); }
   // Opens the menu at screen point (x, y) for the right button; the choice
   // reaches owner as WM_COMMAND.
   void Show(HWND owner, int x, int y);
@@ -33,7 +34,7 @@ class CSkinMenu {
   void Measure(MEASUREITEMSTRUCT& m) const;
   void Draw(const DRAWITEMSTRUCT& d) const;
 
-  HMENU menu_;
+  CMenu menu_;
   HFONT font_;
   MenuModel model_;
 };

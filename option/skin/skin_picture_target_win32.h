@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "option/skin/gdi_handles_win32.h"
+#include "wingui/gdi_win32.h"
 
 // A control drawn from the four full-window pictures of its dialog, cut at
 // its rectangle.
@@ -15,7 +15,7 @@ class CSkinPictureTarget {
                          HBITMAP down, HBITMAP disabled) = 0;
   // The hover, pressed and disabled pictures, already cut, when they come
   // after the control was made.
-  virtual void SetStateImages(Bitmap over, Bitmap down, Bitmap disabled) = 0;
+  virtual void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) = 0;
 
  protected:
   ~CSkinPictureTarget() = default;

@@ -82,7 +82,7 @@ void SkinPicturesLoader::Run(const SkinPicturePaths& paths) {
     SkinImage mask;
     SIZE ignored{};
     reader.Load(paths.mask, mask, ignored);
-    Region outline(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
+    CRegion outline(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
     std::lock_guard lock(mutex_);
     mask_ = std::move(mask);
     outline_ = std::move(outline);
@@ -134,7 +134,7 @@ SkinImage SkinPicturesLoader::TakeNormal(SIZE& size) {
   return std::move(normal_);
 }
 
-SkinImage SkinPicturesLoader::TakeMask(Region& outline) {
+SkinImage SkinPicturesLoader::TakeMask(CRegion& outline) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return maskReady_; });
   outline = std::move(outline_);

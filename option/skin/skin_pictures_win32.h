@@ -12,10 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/skin_file.h"
 #include "option/skin/skin_image_win32.h"
+#include "wingui/gdi_win32.h"
 #include "option/skin/skin_state.h"
+#include "wingui/gdi_win32.h"
 
 // The full paths of a dialog's five pictures.
 struct SkinPicturePaths {
@@ -46,7 +47,7 @@ struct SkinPictures {
 
 // A control's hover, pressed and disabled pictures, cut from the skin.
 struct StateImages {
-  Bitmap over, down, disabled;
+  CBitmap over, down, disabled;
 };
 
 // Decodes a modal dialog's pictures beside the interface thread, in steps.
@@ -72,7 +73,7 @@ class SkinPicturesLoader {
   SkinImage TakeNormal(SIZE& size);
   // Waits for the mask and hands it over with the outline made from it
   // (white cut away; empty when there is none).
-  SkinImage TakeMask(Region& outline);
+  SkinImage TakeMask(CRegion& outline);
   // Asks for the state pictures at these rectangles; message is posted to
   // window when they are cut.
   void CutStates(std::vector<RECT> rects, HWND window, UINT message);
@@ -94,7 +95,7 @@ class SkinPicturesLoader {
   bool stopping_ = false;
   SkinImage normal_, mask_;
   SIZE size_{};
-  Region outline_;
+  CRegion outline_;
   std::vector<RECT> rects_;
   HWND window_ = nullptr;
   UINT message_ = 0;

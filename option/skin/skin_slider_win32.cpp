@@ -5,11 +5,10 @@
 #include <cstdio>
 
 #include "option/skin/skin_image_win32.h"
-#include "settings/system_names.h"
 
 namespace {
-constexpr char kTrackClass[] = "OspreySkinSlider";
-constexpr char kThumbClass[] = "OspreySliderThumb";
+const WindowClass kTrackClass{"OspreySkinSlider", CS_DBLCLKS};
+const WindowClass kThumbClass{"OspreySliderThumb", CS_DBLCLKS};
 
 void Trace(const char* format, double value) {
   char line[64];
@@ -30,8 +29,8 @@ bool CSliderThumb::Create(CSkinSlider& track, SkinImage image, SIZE size) {
   geometry_.left = 0;
   geometry_.right = rc.right;
   geometry_.thumbWidth = size.cx;
-  if (!CreateSkinWindow(kThumbClass, 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, geometry_.left - size.cx / 2,
-                        0, size.cx, size.cy, track_, id_))
+  if (!CreateWindowOf(kThumbClass, 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                      geometry_.left - size.cx / 2, 0, size.cx, size.cy, track_, id_))
     return false;
   // The outline keeps every pixel not of the picture's top-left colour.
   if (HRGN outline = RegionFromMask(image_.Get(), TopLeftColor(image_.Get()), 0))
@@ -94,12 +93,9 @@ void CSliderThumb::OnLButtonUp() {
 }
 
 void CSliderThumb::OnPaint() {
-  PaintScope paint(Hwnd());
-  MemoryDC memory(paint.Get());
-  Bitmap canvas(CreateCompatibleBitmap(paint.Get(), size_.cx, size_.cy));
-  SelectIn select(memory.Get(), canvas.Get());
-  BlitBitmap(memory.Get(), image_.Get());
-  BitBlt(paint.Get(), 0, 0, size_.cx, size_.cy, memory.Get(), 0, 0, SRCCOPY);
+  CPaintDC paint(Hwnd());
+  PaintOffscreen(paint.Get(), RECT{0, 0, size_.cx, size_.cy},
+                 [&](HDC memory) { BlitBitmap(memory, image_.Get()); });
 }
 
 LRESULT CSliderThumb::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -123,12 +119,12 @@ bool CSkinSlider::Create(const std::filesystem::path& thumbImageFile, int left, 
   if (!LoadSkinImage(thumbImageFile, thumbImage_, thumbSize_)) return false;
   rect_ = {left, top, right, bottom};
   id_ = id;
-  return CreateSkinWindow(kTrackClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
-                          right - left, bottom - top, parent, id);
+  return CreateWindowOf(kTrackClass, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, top,
+                        right - left, bottom - top, parent, id);
 }
 
 void CSkinSlider::SetTrackImage(int left, int top, int right, int bottom, HBITMAP fullWindowImage) {
-  WindowDC screen(nullptr);
+  CWindowDC screen(nullptr);
   CropImage(screen.Get(), trackImage_, fullWindowImage, left, top, right, bottom);
   if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
 }
@@ -159,7 +155,7 @@ void CSkinSlider::OnTrackClick(int x) {
 }
 
 void CSkinSlider::OnPaint() {
-  PaintScope paint(Hwnd());
+  CPaintDC paint(Hwnd());
   BlitBitmap(paint.Get(), trackImage_.Get());
 }
 

@@ -7,15 +7,16 @@
 
 #include <string>
 
-#include "option/skin/gdi_handles_win32.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_image_win32.h"
-#include "option/skin/skin_window_win32.h"
 #include "option/skin/slider_math.h"
+#include "wingui/gdi_win32.h"
+#include "wingui/window_win32.h"
 
 class CSkinSlider;
 
-class CSliderThumb : public CSkinWindow {
+class CSliderThumb : public CWindow {
  public:
   bool Create(CSkinSlider& track, SkinImage image, SIZE size);
   void SetRange(int minimum, int maximum);
@@ -47,7 +48,7 @@ class CSliderThumb : public CSkinWindow {
   int pressX_ = 0;
 };
 
-class CSkinSlider : public CSkinWindow {
+class CSkinSlider : public CWindow {
  public:
   // Fails, creating nothing, when the thumb picture cannot be loaded.
   bool Create(const std::filesystem::path& thumbImageFile, int left, int top, int right, int bottom,
@@ -71,7 +72,7 @@ class CSkinSlider : public CSkinWindow {
   CSliderThumb thumb_;
   SkinImage thumbImage_;
   SIZE thumbSize_{0, 0};
-  Bitmap trackImage_;
+  CBitmap trackImage_;
   RECT rect_{};
   int id_ = 0;
   int minimum_ = 0;

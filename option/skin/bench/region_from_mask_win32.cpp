@@ -36,18 +36,18 @@ int main() {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), kBenchWidth, -kBenchHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   HDC screen = GetDC(nullptr);
-  Bitmap mask(CreateCompatibleBitmap(screen, kBenchWidth, kBenchHeight));
+  CBitmap mask(CreateCompatibleBitmap(screen, kBenchWidth, kBenchHeight));
   SetDIBits(screen, mask.Get(), 0, kBenchHeight, px.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
 
-  Region warm(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
+  CRegion warm(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
   constexpr int kRounds = 10;
   auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < kRounds; ++i) Region r(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
+  for (int i = 0; i < kRounds; ++i) CRegion r(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
   const double batched = MsSince(start) / kRounds;
 
   start = std::chrono::steady_clock::now();
-  Region naive(NaiveRegion(px));
+  CRegion naive(NaiveRegion(px));
   const double slow = MsSince(start);
 
   std::printf("RegionFromMask 800x600: %.2f ms; naive union: %.2f ms; %.1f times faster; same outline: %s\n",

@@ -111,7 +111,7 @@ TEST_F(SkinControls, PageTakesTheSizeOfItsNormalPicture) {
 }
 
 TEST_F(SkinControls, OutlineComesFromTheMask) {
-  Region outline(CreateRectRgn(0, 0, 0, 0));
+  CRegion outline(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(page_.Hwnd(), outline.Get()), ERROR);
   EXPECT_FALSE(PtInRegion(outline.Get(), 5, 5));    // white corner cut away
   EXPECT_FALSE(PtInRegion(outline.Get(), 19, 19));

@@ -44,7 +44,7 @@ TEST(SkinImage, LoadsBmpAndCropsOneToOne) {
   EXPECT_EQ(TopLeftColor(b.Get()), RGB(255, 0, 0));
 
   HDC screen = GetDC(nullptr);
-  Bitmap part;
+  CBitmap part;
   CropImage(screen, part, b.Get(), 5, 2, 15, 12);
   ReleaseDC(nullptr, screen);
   ASSERT_TRUE(part);
@@ -60,7 +60,7 @@ TEST(SkinImage, MissingOrBrokenFilesLeaveTheBitmapEmpty) {
   EXPECT_EQ(size.cx, 0);
   EXPECT_FALSE(Load(dir / "broken.bmp", size));
   HDC screen = GetDC(nullptr);
-  Bitmap target;
+  CBitmap target;
   CropImage(screen, target, nullptr, 0, 0, 5, 5);  // empty source: nothing happens
   EXPECT_FALSE(target);
   ReleaseDC(nullptr, screen);
@@ -77,8 +77,8 @@ TEST(RegionFromMask, DetailedMaskMatchesTheNaiveUnion) {
   SIZE size{};
   SkinImage mask = Load(dir / "m.bmp", size);
   ASSERT_TRUE(mask);
-  Region fast(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
-  Region slow(NaiveRegion(200, 60, pixel));
+  CRegion fast(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
+  CRegion slow(NaiveRegion(200, 60, pixel));
   ASSERT_TRUE(fast);
   EXPECT_TRUE(EqualRgn(fast.Get(), slow.Get()));
 }
@@ -89,12 +89,12 @@ TEST(RegionFromMask, WhiteMaskIsEmptyAndNearWhiteStays) {
   testskin::WriteBmp(dir / "n.bmp", 8, 8, [](int x, int) { return x == 3 ? 0x00FEFFFFu : 0x00FFFFFFu; });
   SIZE size{};
   SkinImage white = Load(dir / "w.bmp", size);
-  Region empty(RegionFromMask(white.Get(), RGB(255, 255, 255), 0));
+  CRegion empty(RegionFromMask(white.Get(), RGB(255, 255, 255), 0));
   RECT box{};
   ASSERT_TRUE(empty);
   EXPECT_EQ(GetRgnBox(empty.Get(), &box), NULLREGION);
   SkinImage nearWhite = Load(dir / "n.bmp", size);
-  Region column(RegionFromMask(nearWhite.Get(), RGB(255, 255, 255), 0));
+  CRegion column(RegionFromMask(nearWhite.Get(), RGB(255, 255, 255), 0));
   EXPECT_EQ(GetRgnBox(column.Get(), &box), SIMPLEREGION);
   EXPECT_EQ(box.left, 3);
   EXPECT_EQ(box.right, 4);

@@ -58,10 +58,10 @@ TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
   EXPECT_EQ(size.cy, 100);
   EXPECT_EQ(TopLeftColor(normal.Get()), testskin::FlatSkin::kNormal);
 
-  Region outline;
+  CRegion outline;
   SkinImage mask = loader.TakeMask(outline);
   ASSERT_TRUE(mask);
-  Region expected(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
+  CRegion expected(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
   EXPECT_TRUE(SameRegion(outline.Get(), expected.Get()));
   EXPECT_FALSE(PtInRegion(outline.Get(), 5, 5));  // the white corner is cut away
   EXPECT_TRUE(PtInRegion(outline.Get(), 100, 50));
@@ -100,7 +100,7 @@ TEST_F(SkinPicturesTest, MissingPicturesGiveEmptyImagesAndStillAnAnswer) {
   SIZE size{1, 1};
   EXPECT_FALSE(loader.TakeNormal(size));
   EXPECT_EQ(size.cx, 0);
-  Region outline;
+  CRegion outline;
   EXPECT_FALSE(loader.TakeMask(outline));
   EXPECT_FALSE(outline);
   loader.CutStates({RECT{0, 0, 10, 10}}, window_, kStatesMessage);
@@ -203,7 +203,7 @@ class SpinStatesDialog : public CSkinDialog {
       const HWND up = spin.UpButton().Hwnd();
       InvalidateRect(up, nullptr, FALSE);
       UpdateWindow(up);
-      upPixel = GetPixel(WindowDC(up).Get(), 1, 1);
+      upPixel = GetPixel(CWindowDC(up).Get(), 1, 1);
       if (upPixel == testskin::FlatSkin::kOver || GetTickCount() - started_ > 5000) EndModal(IDOK);
       return 0;
     }

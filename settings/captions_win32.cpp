@@ -1,4 +1,4 @@
-#include "option/app/captions_win32.h"
+#include "settings/captions_win32.h"
 
 #include "settings/system_names.h"
 
@@ -7,13 +7,9 @@ Captions::Captions(const std::filesystem::path& installFolder)
     : library_(LoadLibraryExW((installFolder / names::kLanguageLibrary).c_str(), nullptr,
                               LOAD_LIBRARY_AS_DATAFILE)) {}
 
-Captions::~Captions() {
-  if (library_) FreeLibrary(library_);
-}
-
 std::string Captions::Get(int id) const {
   if (!library_) return "";
   char text[512];
-  const int n = LoadStringA(library_, static_cast<UINT>(id), text, sizeof text);
+  const int n = LoadStringA(library_.Get(), static_cast<UINT>(id), text, sizeof text);
   return n > 0 ? std::string(text, n) : std::string();
 }

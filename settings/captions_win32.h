@@ -1,4 +1,4 @@
-// Captions by string id from the language library beside the program.
+// Captions by string id from the language library beside the programs.
 #pragma once
 
 #include <windows.h>
@@ -6,15 +6,14 @@
 #include <filesystem>
 #include <string>
 
+#include "wingui/handles_win32.h"
+
 class Captions {
  public:
   explicit Captions(const std::filesystem::path& installFolder);
-  Captions(const Captions&) = delete;
-  Captions& operator=(const Captions&) = delete;
-  ~Captions();
   // "" when the library or the string is missing.
   std::string Get(int id) const;
 
  private:
-  HMODULE library_ = nullptr;
+  CModule library_;
 };
