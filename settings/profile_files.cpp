@@ -6,12 +6,13 @@
 #include <string_view>
 #include <system_error>
 
+#include "settings/config_keys.h"
 #include "settings/ini_file.h"
 #include "settings/profile_record.h"
 
 namespace {
 
-constexpr char kSetting[] = "Setting";
+using config::kSetting;
 
 std::string Indexed(std::string_view name, int i) { return std::string(name) + std::to_string(i); }
 
@@ -145,7 +146,7 @@ std::filesystem::path OverlayConfigPath(const std::filesystem::path& folder, boo
 }  // namespace
 
 std::filesystem::path ConfigFilePath(const std::filesystem::path& folder) {
-  return folder / "config.ini";
+  return folder / config::kFileName;
 }
 
 std::filesystem::path ProfileFilePath(const std::filesystem::path& folder, int n) {
@@ -182,23 +183,22 @@ int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
             SystemSettingsStore& store) {
   if (block.CurrentProfile >= 0 && block.CurrentProfile < kProfileCount)
     store.Write(block.Profiles[block.CurrentProfile]);
-  int ok = UpdateIniFile(ConfigFilePath(folder), [&](IniFile& ini) {
-    ini.SetInt(kSetting, "CurrentProfile", block.CurrentProfile);
-    ini.SetInt(kSetting, "MouseType", block.MouseType);
-  }) ? 1 : 0;
+  int ok = UpdateIniFile(ConfigFilePath(folder),
+                         [&](IniFile& ini) {
+                           ini.SetInt(kSetting, config::kCurrentProfile, block.CurrentProfile);
+                           ini.SetInt(kSetting, config::kMouseType, block.MouseType);
+                         })
+               ? 1
+               : 0;
   for (int n = 0; n < kProfileCount; ++n)
     ok &= SaveProfile(block.Profiles[n], ProfileFilePath(folder, n));
   return ok;
 }
 
-int SaveAll(const ProfileSet& block, SystemSettingsStore& store) {
-  return SaveAll(InstallFolder(), block, store);
-}
-
 int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettingsStore& store) {
   IniFile config = IniFile::Load(ConfigFilePath(folder));
-  block.CurrentProfile = config.GetInt(kSetting, "CurrentProfile", -1);
-  block.MouseType = config.GetInt(kSetting, "MouseType", -1);
+  block.CurrentProfile = config.GetInt(kSetting, config::kCurrentProfile, -1);
+  block.MouseType = config.GetInt(kSetting, config::kMouseType, -1);
   for (int n = 0; n < kProfileCount; ++n) {
     std::filesystem::path path = ProfileFilePath(folder, n);
     if (FileExists(path))
@@ -211,10 +211,6 @@ int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettin
   return 1;
 }
 
-int LoadAll(ProfileSet& block, SystemSettingsStore& store) {
-  return LoadAll(InstallFolder(), block, store);
-}
-
 int FileExists(const std::filesystem::path& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return 0;
@@ -222,25 +218,23 @@ int FileExists(const std::filesystem::path& path) {
 }
 
 int ReadFirmwareVersion(const std::filesystem::path& folder) {
-  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, "FWVersion", 100);
+  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kFirmwareVersion, 100);
 }
-int ReadFirmwareVersion() { return ReadFirmwareVersion(InstallFolder()); }
 
 int ReadMouseType(const std::filesystem::path& folder) {
-  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, "MouseType", 0);
+  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kMouseType, 0);
 }
-int ReadMouseType() { return ReadMouseType(InstallFolder()); }
 
 int WriteCurrentProfile(const std::filesystem::path& folder, int index) {
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) { ini.SetInt(kSetting, "CurrentProfile", index); })
+                       [&](IniFile& ini) { ini.SetInt(kSetting, config::kCurrentProfile, index); })
              ? 1
              : 0;
 }
-int WriteCurrentProfile(int index) { return WriteCurrentProfile(InstallFolder(), index); }
 
 int WriteDeviceState(const std::filesystem::path& configPath, int present) {
-  return UpdateIniFile(configPath, [&](IniFile& ini) { ini.SetInt(kSetting, "Device", present); })
+  return UpdateIniFile(configPath,
+                       [&](IniFile& ini) { ini.SetInt(kSetting, config::kDevice, present); })
              ? 1
              : 0;
 }
@@ -250,17 +244,19 @@ int WriteApplyStamp(const std::filesystem::path& folder, std::time_t now) {
   auto seconds = static_cast<uint32_t>(now);
   for (int i = 0; i < 4; ++i) stamp[i] = static_cast<uint8_t>(seconds >> (8 * i));
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) { ini.SetStruct("HidAccessCode", "Code", stamp, 16); })
+                       [&](IniFile& ini) {
+                         ini.SetStruct(config::kApplyStampSection, config::kApplyStamp, stamp, 16);
+                       })
              ? 1
              : 0;
 }
-int WriteApplyStamp() { return WriteApplyStamp(InstallFolder(), std::time(nullptr)); }
 
 int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& record,
                        bool fromParent) {
   IniFile ini = IniFile::Load(OverlayConfigPath(folder, fromParent));
   OverlaySetting read;
-  if (!ini.GetStruct("OverlaySetting", "config", &read, sizeof read)) return 0;
+  if (!ini.GetStruct(config::kOverlaySettingSection, config::kOverlaySetting, &read, sizeof read))
+    return 0;
   // The texts are handed to other programs as C strings.
   read.AppletText1[sizeof read.AppletText1 - 1] = '\0';
   read.AppletText2[sizeof read.AppletText2 - 1] = '\0';
@@ -268,20 +264,33 @@ int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& reco
   record = read;
   return 1;
 }
-int ReadOverlaySetting(OverlaySetting& record, bool fromParent) {
-  return ReadOverlaySetting(InstallFolder(), record, fromParent);
-}
 
 int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySetting& record) {
   return UpdateIniFile(ConfigFilePath(folder),
                        [&](IniFile& ini) {
-                         ini.SetStruct("OverlaySetting", "config", &record, sizeof record);
+                         ini.SetStruct(config::kOverlaySettingSection, config::kOverlaySetting,
+                                       &record, sizeof record);
                        })
              ? 1
              : 0;
 }
-int WriteOverlaySetting(const OverlaySetting& record) {
-  return WriteOverlaySetting(InstallFolder(), record);
+int WriteNoticeText(const std::filesystem::path& folder, const std::string& text) {
+  return UpdateIniFile(ConfigFilePath(folder),
+                       [&](IniFile& ini) {
+                         ini.SetString(config::kOverlayDataSection, config::kOverlayMessage, text);
+                       })
+             ? 1
+             : 0;
+}
+
+int WriteMacroNotice(const std::filesystem::path& folder, int number, const std::string& name) {
+  return UpdateIniFile(ConfigFilePath(folder),
+                       [&](IniFile& ini) {
+                         ini.SetInt(config::kMacroOverlaySection, config::kMacroNumber, number);
+                         ini.SetString(config::kMacroOverlaySection, config::kMacroName, name);
+                       })
+             ? 1
+             : 0;
 }
 
 void SetDefaultOverlaySetting(OverlaySetting& record) {

@@ -1,7 +1,7 @@
 // The settings on disk: one profile file per profile (config\Default0.gmp to
 // config\Default4.gmp, and any exported *.gmp) and config.ini, all INI files
-// in the installation folder. Every function that touches files has a form
-// taking the installation folder, and a form that uses InstallFolder().
+// in the installation folder, whose path every function that touches files
+// takes.
 #pragma once
 
 #include <cstdint>
@@ -32,37 +32,34 @@ int LoadProfile(Profile& profile, const std::filesystem::path& path);
 // CurrentProfile and MouseType into config.ini, then the five profile files.
 int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
             SystemSettingsStore& store);
-int SaveAll(const ProfileSet& block, SystemSettingsStore& store = DefaultSystemSettingsStore());
 // The start-up load: CurrentProfile and MouseType (default -1), each profile
 // from its file or the defaults, then the system settings of the current
 // profile over its file values. Returns 1.
 int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettingsStore& store);
-int LoadAll(ProfileSet& block, SystemSettingsStore& store = DefaultSystemSettingsStore());
 
 // 1 if path is a file that can be opened for reading.
 int FileExists(const std::filesystem::path& path);
 
 // "FWVersion" (default 100) and "MouseType" (default 0) of config.ini.
 int ReadFirmwareVersion(const std::filesystem::path& folder);
-int ReadFirmwareVersion();
 int ReadMouseType(const std::filesystem::path& folder);
-int ReadMouseType();
 
 // Single keys of config.ini, each a guarded read-modify-write of the file.
 int WriteCurrentProfile(const std::filesystem::path& folder, int index);
-int WriteCurrentProfile(int index);
 int WriteDeviceState(const std::filesystem::path& configPath, int present);
 // The stamp of the last apply: the time in seconds since 1970 (low 32 bits,
 // little-endian) in a 16-byte struct.
 int WriteApplyStamp(const std::filesystem::path& folder, std::time_t now);
-int WriteApplyStamp();
 
 // The notice settings of config.ini. With fromParent, config.ini is looked up
 // in the parent of folder (programs installed in a subfolder). 1 if the
 // record was read; a missing or damaged value leaves it untouched.
 int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& record,
                        bool fromParent);
-int ReadOverlaySetting(OverlaySetting& record, bool fromParent);
 int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySetting& record);
-int WriteOverlaySetting(const OverlaySetting& record);
 void SetDefaultOverlaySetting(OverlaySetting& record);
+
+// The texts of the notices Monitor asks the notice program to show: the
+// message of a text notice, and the number and name of a macro notice.
+int WriteNoticeText(const std::filesystem::path& folder, const std::string& text);
+int WriteMacroNotice(const std::filesystem::path& folder, int number, const std::string& name);

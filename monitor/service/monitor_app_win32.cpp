@@ -4,6 +4,7 @@
 
 #include "monitor/service/monitor_wnd_win32.h"
 #include "settings/system_names.h"
+#include "wingui/handles_win32.h"
 
 namespace {
 
@@ -14,22 +15,18 @@ class InstanceMutex {
     alreadyRunning_ = GetLastError() == ERROR_ALREADY_EXISTS;
   }
   ~InstanceMutex() {
-    if (!handle_) return;
-    if (!alreadyRunning_) ReleaseMutex(handle_);
-    CloseHandle(handle_);
+    if (handle_ && !alreadyRunning_) ReleaseMutex(handle_.Get());
   }
-  InstanceMutex(const InstanceMutex&) = delete;
-  InstanceMutex& operator=(const InstanceMutex&) = delete;
   bool AlreadyRunning() const { return alreadyRunning_; }
 
  private:
-  HANDLE handle_;
+  CHandle handle_;
   bool alreadyRunning_ = false;
 };
 
 }  // namespace
 
-int CMonitorApp::Run(HINSTANCE instance, const char* commandLine) {
+int CMonitorApp::Run(const char* commandLine) {
   const bool openOption = commandLine && commandLine[0] == '1';
   InstanceMutex mutex;
   if (mutex.AlreadyRunning()) {
@@ -43,13 +40,9 @@ int CMonitorApp::Run(HINSTANCE instance, const char* commandLine) {
   {
     // Without its window (another Monitor owns the shared block) the process
     // has nothing to do and ends.
-    std::unique_ptr<CMonitorWnd> window = CMonitorWnd::Create(instance, openOption);
+    std::unique_ptr<CMonitorWnd> window = CMonitorWnd::Create(openOption);
     if (window) {
-      MSG msg;
-      while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+      RunMessageLoop();
       exitCode = 0;
     }
   }

@@ -6,5 +6,5 @@
 class CMonitorApp {
  public:
   // Runs Monitor; returns the process exit code.
-  int Run(HINSTANCE instance, const char* commandLine);
+  int Run(const char* commandLine);
 };

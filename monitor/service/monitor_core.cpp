@@ -22,7 +22,11 @@ std::string Format(const char* format, long long value) {
 
 }  // namespace
 
-CMonitorCore::CMonitorCore(MonitorPlatform& platform) : platform_(platform) {}
+CMonitorCore::CMonitorCore(const MonitorPlatform& platform)
+    : device_(platform.device),
+      desktop_(platform.desktop),
+      shell_(platform.shell),
+      files_(platform.files) {}
 
 void CMonitorCore::KeepCurrentProfileValid() {
   // Every reader indexes the profiles with it: a file or block without a
@@ -32,83 +36,83 @@ void CMonitorCore::KeepCurrentProfileValid() {
 
 void CMonitorCore::ReadNoticeSettings() {
   OverlaySetting record{};
-  if (platform_.ReadOverlaySetting(record)) notices_ = record;
+  if (files_.ReadOverlaySetting(record)) notices_ = record;
 }
 
 bool CMonitorCore::Start(bool openOptionRequest) {
-  platform_.LoadSettings(set_);
+  files_.LoadSettings(set_);
   KeepCurrentProfileValid();
   ReadNoticeSettings();
-  if (!platform_.CreateSharedMutex()) return false;
-  if (platform_.CreateSharedBlock()) platform_.WriteSharedBlock(set_);
-  platform_.StartWorkers();
+  if (!files_.CreateSharedMutex()) return false;
+  if (files_.CreateSharedBlock()) files_.WriteSharedBlock(set_);
+  desktop_.StartMacroThread(set_);
 
-  const bool attached = platform_.ConnectDevice();
+  const bool attached = device_.ConnectDevice();
   deviceState_ = attached ? kDeviceAttached : kDeviceNotFound;
   if (attached) {
-    platform_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
-    platform_.StartTimer(TIMER_FIRST_TRANSFER, kFirstTransferDelay);
+    shell_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
+    shell_.StartTimer(TIMER_FIRST_TRANSFER, kFirstTransferDelay);
     ShowTrayIcon();
     if (openOptionRequest) OnCustomizer();
   }
-  platform_.WriteDeviceState(attached ? 1 : 0);
-  platform_.ApplySystemSettings(Current());
+  files_.WriteDeviceState(attached ? 1 : 0);
+  desktop_.ApplySystemSettings(Current());
 
   for (const char* program : {names::kOverlayProgram, names::kSysGaugeProgram,
                               names::kMailWatchProgram})
-    platform_.OpenFile(platform_.InstallFolder() += program);
+    shell_.OpenFile(shell_.InstallFolder() += program);
   return true;
 }
 
 void CMonitorCore::Shutdown() {
-  platform_.StopTimer(TIMER_AUTO_SWITCH);
-  platform_.StopTimer(TIMER_FIRST_TRANSFER);
-  if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
-    platform_.PostClose(option);
-  if (WindowHandle overlay = platform_.FindWindowByTitle(names::kOverlayTitle))
-    platform_.PostClose(overlay);
+  shell_.StopTimer(TIMER_AUTO_SWITCH);
+  shell_.StopTimer(TIMER_FIRST_TRANSFER);
+  if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
+    desktop_.PostClose(option);
+  if (WindowHandle overlay = desktop_.FindWindowByTitle(names::kOverlayTitle))
+    desktop_.PostClose(overlay);
   for (const char* title : names::kAppletTitles)
-    if (WindowHandle applet = platform_.FindWindowByTitle(title)) platform_.PostClose(applet);
-  platform_.RequestTransferAbort();
-  platform_.StopTransferThread();
-  platform_.DisconnectDevice();
-  platform_.StopMacroThread();
-  platform_.CloseSharedBlock();
-  platform_.RemoveTrayIcon();
+    if (WindowHandle applet = desktop_.FindWindowByTitle(title)) desktop_.PostClose(applet);
+  device_.RequestTransferAbort();
+  device_.StopTransferThread();
+  device_.DisconnectDevice();
+  desktop_.StopMacroThread();
+  files_.CloseSharedBlock();
+  shell_.RemoveTrayIcon();
 }
 
 void CMonitorCore::PostToOption(unsigned message) {
-  if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
-    platform_.Post(option, message, 0, 0);
+  if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
+    desktop_.Post(option, message, 0, 0);
 }
 
 void CMonitorCore::PostToOverlay(unsigned message, uintptr_t wParam, intptr_t lParam) {
-  if (WindowHandle overlay = platform_.FindWindowByTitle(names::kOverlayTitle))
-    platform_.Post(overlay, message, wParam, lParam);
+  if (WindowHandle overlay = desktop_.FindWindowByTitle(names::kOverlayTitle))
+    desktop_.Post(overlay, message, wParam, lParam);
 }
 
 void CMonitorCore::OnApplyRequest() {
-  platform_.ReadSharedBlock(set_);
+  files_.ReadSharedBlock(set_);
   KeepCurrentProfileValid();
-  platform_.ApplySystemSettings(Current());
+  desktop_.ApplySystemSettings(Current());
   ReadNoticeSettings();
   PostToOverlay(MSG_OVERLAY_SETTINGS, 0, OverlaySettingsParam(notices_));
-  if (deviceState_ == kDeviceAttached && platform_.PostTransfer(TRANSFER_CHANGES)) return;
-  platform_.Trace("OnApplyAllSetting  Send Enable OK/Apply Button\n");
-  if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
-    platform_.Post(option, MSG_APPLY_DONE, 0, 0);
+  if (deviceState_ == kDeviceAttached && device_.PostTransfer(TRANSFER_CHANGES, set_)) return;
+  shell_.Trace("OnApplyAllSetting  Send Enable OK/Apply Button\n");
+  if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
+    desktop_.Post(option, MSG_APPLY_DONE, 0, 0);
   else
-    platform_.Trace("OnApplyAllSetting Don't find Brisa Option Dialog\n");
+    shell_.Trace("OnApplyAllSetting Don't find Brisa Option Dialog\n");
 }
 
 void CMonitorCore::OnCopyBlock() {
-  platform_.ReadSharedBlock(set_);
+  files_.ReadSharedBlock(set_);
   KeepCurrentProfileValid();
 }
 
 void CMonitorCore::OnCopyBlockAndApply() {
   OnCopyBlock();
-  platform_.ApplySystemSettings(Current());
+  desktop_.ApplySystemSettings(Current());
 }
 
 void CMonitorCore::OnDeviceMessage(uint32_t eventWord) {
@@ -123,8 +127,8 @@ void CMonitorCore::OnTimer(unsigned id) {
       AutoSwitch();
       break;
     case TIMER_FIRST_TRANSFER:
-      platform_.StopTimer(TIMER_FIRST_TRANSFER);
-      platform_.PostTransfer(TRANSFER_FULL);
+      shell_.StopTimer(TIMER_FIRST_TRANSFER);
+      device_.PostTransfer(TRANSFER_FULL, set_);
       break;
     case TIMER_VOLUME_REPEAT:
     case TIMER_KEY_REPEAT:
@@ -136,53 +140,53 @@ void CMonitorCore::OnTimer(unsigned id) {
 }
 
 void CMonitorCore::AutoSwitch() {
-  const std::string program = platform_.ForegroundProgramName();
+  const std::string program = desktop_.ForegroundProgramName();
   const int profile = ProfileForProgram(set_, program);
   if (profile < 0 || profile == set_.CurrentProfile) return;
   set_.CurrentProfile = profile;
-  platform_.WriteSharedBlock(set_);
-  platform_.PostTransfer(TRANSFER_PROFILE_ONLY);
-  platform_.WriteSystemSettings(Current());
-  platform_.ApplySystemSettings(Current());
+  files_.WriteSharedBlock(set_);
+  device_.PostTransfer(TRANSFER_PROFILE_ONLY, set_);
+  desktop_.WriteSystemSettings(Current());
+  desktop_.ApplySystemSettings(Current());
   PostToOption(MSG_PROFILE_CHANGED);
   if (ProfileNoticesOn(notices_))
     PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_PROFILE, ProfileNoticeParam(profile));
 }
 
-void CMonitorCore::ShowTrayIcon() { trayShown_ = platform_.AddTrayIcon(); }
+void CMonitorCore::ShowTrayIcon() { trayShown_ = shell_.AddTrayIcon(); }
 
 void CMonitorCore::OnTaskbarCreated() {
   // A new shell knows none of the icons the old one showed.
-  platform_.RemoveTrayIcon();
+  shell_.RemoveTrayIcon();
   trayShown_ = false;
   if (deviceState_ == kDeviceAttached) ShowTrayIcon();
 }
 
 void CMonitorCore::OnCustomizer() {
-  platform_.Trace("CMonitorWnd OnCustomizer\n");
-  if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle)) {
-    platform_.Trace("CMonitorWnd OnCustomizer hWnd!=NULL\n");
-    platform_.ActivateWindow(option);
+  shell_.Trace("CMonitorWnd OnCustomizer\n");
+  if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle)) {
+    shell_.Trace("CMonitorWnd OnCustomizer hWnd!=NULL\n");
+    desktop_.ActivateWindow(option);
   } else {
-    platform_.Trace("CMonitorWnd OnCustomizer hWnd==NULL\n");
-    platform_.OpenFile(platform_.InstallFolder() += names::kOptionProgram);
+    shell_.Trace("CMonitorWnd OnCustomizer hWnd==NULL\n");
+    shell_.OpenFile(shell_.InstallFolder() += names::kOptionProgram);
   }
 }
 
 void CMonitorCore::OnAppletText(const void* data, size_t size) {
   std::string text;
   if (!AppletText(data, size, text)) return;
-  platform_.WriteNoticeText(text);
+  files_.WriteNoticeText(text);
   if (deviceState_ == kDeviceAttached) PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_TEXT, 0);
 }
 
 void CMonitorCore::OnTransferFinished(unsigned kind, TransferResult result) {
   if (kind == TRANSFER_CHANGES) {
-    platform_.Trace("Thread Send Enable OK/Apply Button\n");
-    if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
-      platform_.Post(option, MSG_APPLY_DONE, 0, 0);
+    shell_.Trace("Thread Send Enable OK/Apply Button\n");
+    if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
+      desktop_.Post(option, MSG_APPLY_DONE, 0, 0);
     else
-      platform_.Trace("OnApplyAllSetting Don't find Brisa Option Dialog\n");
+      shell_.Trace("OnApplyAllSetting Don't find Brisa Option Dialog\n");
   } else if (kind == TRANSFER_PROFILE_ONLY && result == TransferResult::Completed &&
              ProfileNoticesOn(notices_)) {
     // Only a profile the mouse really took is announced again.
@@ -191,33 +195,33 @@ void CMonitorCore::OnTransferFinished(unsigned kind, TransferResult result) {
 }
 
 void CMonitorCore::OnDeviceArrival() {
-  platform_.Sleep(kArrivalSettleTime);
+  device_.Sleep(kArrivalSettleTime);
   deviceState_ = kDeviceAttached;
-  platform_.OpenDevice();
+  device_.OpenDevice();
   MarkAllChanged(set_);
-  platform_.PostTransfer(TRANSFER_FULL);
+  device_.PostTransfer(TRANSFER_FULL, set_);
   ShowTrayIcon();
-  platform_.WriteDeviceState(1);
-  platform_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
+  files_.WriteDeviceState(1);
+  shell_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
 }
 
 void CMonitorCore::OnDeviceRemoval() {
   deviceState_ = kDeviceRemoved;
   // No release will come for a button held now.
   if (actions_) actions_->ReleaseHeld();
-  platform_.CloseDevice();
-  platform_.RequestTransferAbort();
-  platform_.RemoveTrayIcon();
+  device_.CloseDevice();
+  device_.RequestTransferAbort();
+  shell_.RemoveTrayIcon();
   trayShown_ = false;
-  platform_.StopTimer(TIMER_AUTO_SWITCH);
-  platform_.WriteDeviceState(0);
-  if (WindowHandle option = platform_.FindWindowByTitle(names::kOptionTitle))
-    platform_.PostClose(option);
+  shell_.StopTimer(TIMER_AUTO_SWITCH);
+  files_.WriteDeviceState(0);
+  if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
+    desktop_.PostClose(option);
 }
 
 void CMonitorCore::OnHorizontalScroll(int direction) {
   const int repetitions = Current().TiltSpeed;
-  if (repetitions > 0) platform_.ScrollHorizontally(direction, repetitions);
+  if (repetitions > 0) desktop_.ScrollHorizontally(direction, repetitions);
 }
 
 void CMonitorCore::OnDevicePollingRate(int pollingRate) {
@@ -227,19 +231,20 @@ void CMonitorCore::OnDevicePollingRate(int pollingRate) {
 
 void CMonitorCore::OnDeviceProfile(int profile) {
   set_.CurrentProfile = profile;
-  platform_.WriteCurrentProfile(profile);
+  files_.WriteCurrentProfile(profile);
   MirrorToOption(Mirror::kProfile, 0);
 }
 
 void CMonitorCore::OnHostButton(int button, bool pressed, bool notice) {
   if (actions_) actions_->OnButton(button, pressed);
-  if (notice && pressed && button <= 15 && MacroNoticesOn(notices_)) MacroNotice(button);
+  if (notice && pressed && button <= kLastMacroNoticeButton && MacroNoticesOn(notices_))
+    MacroNotice(button);
 }
 
 void CMonitorCore::MacroNotice(int button) {
   const MacroKeyInfo& info = Current().MacroKeyInfo[button - 1];
   if (info.function != kFunctionMacro) return;
-  platform_.WriteMacroNotice(MacroNoticeNumber(button - 1), MacroName(info));
+  files_.WriteMacroNotice(MacroNoticeNumber(button - 1), MacroName(info));
   PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_MACRO, 0);
 }
 
@@ -247,7 +252,7 @@ void CMonitorCore::OnRunProgram(int button) {
   if (actions_) actions_->OnRunProgram(button);
 }
 
-void CMonitorCore::OnOpenOption() { platform_.PostOwnCommand(CMD_OPEN_OPTION); }
+void CMonitorCore::OnOpenOption() { shell_.PostOwnCommand(CMD_OPEN_OPTION); }
 
 void CMonitorCore::OnDeviceLevel(int level) {
   // Levels 6..8 have no entry in the profile's five levels; the step stays.
@@ -262,8 +267,8 @@ void CMonitorCore::OnDeviceSensitivity(int x, int y) {
 }
 
 void CMonitorCore::OnTraceOnly() {
-  platform_.Trace(Format("Show Overlay %lld\n",
-                         static_cast<long long>(platform_.FindWindowByTitle(names::kOverlayTitle))));
+  shell_.Trace(Format("Show Overlay %lld\n",
+                         static_cast<long long>(desktop_.FindWindowByTitle(names::kOverlayTitle))));
 }
 
 void CMonitorCore::OnMultimedia(int function, bool pressed) {
@@ -271,16 +276,16 @@ void CMonitorCore::OnMultimedia(int function, bool pressed) {
 }
 
 void CMonitorCore::MirrorToOption(Mirror what, int level) {
-  platform_.WriteSharedBlock(set_);
-  const WindowHandle overlay = platform_.FindWindowByTitle(names::kOverlayTitle);
-  platform_.Trace(Format("Show Overlay %lld\n", static_cast<long long>(overlay)));
+  files_.WriteSharedBlock(set_);
+  const WindowHandle overlay = desktop_.FindWindowByTitle(names::kOverlayTitle);
+  shell_.Trace(Format("Show Overlay %lld\n", static_cast<long long>(overlay)));
   if (what == Mirror::kProfile) {
     PostToOption(MSG_PROFILE_CHANGED);
     PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_PROFILE, ProfileNoticeParam(set_.CurrentProfile));
   }
   PostToOption(MSG_DEVICE_CHANGED);
   if (what == Mirror::kLevel) {
-    platform_.WriteNoticeText(LevelNoticeText(Current(), level));
+    files_.WriteNoticeText(LevelNoticeText(Current(), level));
     PostToOverlay(MSG_OVERLAY_SHOW, OVERLAY_TEXT, 0);
   }
 }

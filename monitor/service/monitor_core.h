@@ -1,10 +1,9 @@
 // What Monitor's main window does with each message, timer and device event:
 // its copy of the ProfileSet, the device state, the notices and the partner
 // programs. The Win32 window forwards to it; the system is reached through
-// MonitorPlatform.
+// the parts of MonitorPlatform.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -16,7 +15,7 @@
 
 class CMonitorCore : public DeviceEventSink {
  public:
-  explicit CMonitorCore(MonitorPlatform& platform);
+  explicit CMonitorCore(const MonitorPlatform& platform);
   CMonitorCore(const CMonitorCore&) = delete;
   CMonitorCore& operator=(const CMonitorCore&) = delete;
 
@@ -45,7 +44,7 @@ class CMonitorCore : public DeviceEventSink {
 
   const ProfileSet& Settings() const { return set_; }
   ProfileSet& Settings() { return set_; }
-  int DeviceStateValue() const { return deviceState_.load(); }
+  int DeviceStateValue() const { return deviceState_; }
   const OverlaySetting& Notices() const { return notices_; }
 
   // DeviceEventSink
@@ -74,10 +73,13 @@ class CMonitorCore : public DeviceEventSink {
   void ShowTrayIcon();
   Profile& Current() { return set_.Profiles[set_.CurrentProfile]; }
 
-  MonitorPlatform& platform_;
+  CMonitorDevice& device_;
+  CMonitorDesktop& desktop_;
+  CMonitorShell& shell_;
+  CMonitorFiles& files_;
   HostActions* actions_ = nullptr;
   ProfileSet set_{};
   OverlaySetting notices_{};
-  std::atomic<int> deviceState_{kDeviceNotFound};
+  int deviceState_ = kDeviceNotFound;
   bool trayShown_ = false;
 };

@@ -3,7 +3,7 @@
 
 #include "monitor/service/monitor_app_win32.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   CMonitorApp app;
-  return app.Run(instance, commandLine);
+  return app.Run(commandLine);
 }

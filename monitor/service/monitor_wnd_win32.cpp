@@ -3,10 +3,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "settings/profile_files.h"
 #include "settings/system_names.h"
 
 namespace {
-constexpr char kWindowClass[] = "OspreyArenaMonitorWnd";
+const WindowClass kWindowClass{"OspreyArenaMonitorWnd"};
 
 // Broadcast by the shell when its taskbar is created: at logon after the
 // programs that started before it, and after the shell restarted.
@@ -16,43 +17,17 @@ UINT TaskbarCreatedMessage() {
 }
 }  // namespace
 
-std::unique_ptr<CMonitorWnd> CMonitorWnd::Create(HINSTANCE instance, bool openOptionRequest) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = &CMonitorWnd::WndProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = kWindowClass;
-  RegisterClassA(&wc);
+std::unique_ptr<CMonitorWnd> CMonitorWnd::Create(bool openOptionRequest) {
   std::unique_ptr<CMonitorWnd> self(new CMonitorWnd(openOptionRequest));
-  if (!CreateWindowExA(0, kWindowClass, names::kMonitorTitle, WS_POPUP, 100, 100, 100, 100, nullptr,
-                       nullptr, instance, self.get()))
+  if (!self->CreateWindowOf(kWindowClass, 0, WS_POPUP, 100, 100, 100, 100, nullptr, 0,
+                            names::kMonitorTitle))
     return nullptr;
   return self;
 }
 
-CMonitorWnd::~CMonitorWnd() {
-  if (window_) DestroyWindow(window_);
-}
-
-LRESULT CALLBACK CMonitorWnd::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<CMonitorWnd*>(created->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (self) self->window_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
-LRESULT CMonitorWnd::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) return OnCreate();
-  if (!core_) return DefWindowProcA(window_, message, wParam, lParam);
+  if (!core_) return Default(message, wParam, lParam);
   switch (message) {
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_TIMER: OnTimer(wParam); return 0;
@@ -73,7 +48,7 @@ LRESULT CMonitorWnd::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         core_->OnTaskbarCreated();
         return 0;
       }
-      return DefWindowProcA(window_, message, wParam, lParam);
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -81,17 +56,17 @@ LRESULT CMonitorWnd::OnCreate() {
   CoInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  platform_ = std::make_unique<CMonitorPlatformWin32>(window_);
-  auto core = std::make_unique<CMonitorCore>(*platform_);
-  platform_->BindCore(*core);
-  SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-  if (!core->Start(openOptionRequest_)) {
-    platform_.reset();
+  SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  parts_ = std::make_unique<Parts>(Hwnd(), InstallFolder());
+  core_ = std::make_unique<CMonitorCore>(
+      MonitorPlatform{parts_->device, parts_->desktop, parts_->shell, parts_->files});
+  if (!core_->Start(openOptionRequest_)) {
+    core_.reset();
+    parts_.reset();
     CoUninitialize();
     return -1;
   }
-  core->SetHostActions(platform_->Actions());
-  core_ = std::move(core);
+  core_->SetHostActions(parts_->desktop.Actions());
   return 0;
 }
 
@@ -100,7 +75,7 @@ void CMonitorWnd::OnDestroy() {
   core_->Shutdown();
   CoUninitialize();
   core_.reset();
-  platform_.reset();
+  parts_.reset();
   PostQuitMessage(0);
 }
 
@@ -113,27 +88,19 @@ LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
 
 void CMonitorWnd::OnCommand(unsigned id) {
   if (id == CMD_OPEN_OPTION) core_->OnCustomizer();
-  else if (id == CMD_EXIT_MONITOR) PostMessageA(window_, WM_CLOSE, 0, 0);
+  else if (id == CMD_EXIT_MONITOR)
+    PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
 }
 
 void CMonitorWnd::OnSystrayNotify(LPARAM mouseMessage) {
   switch (mouseMessage) {
-    case WM_LBUTTONDOWN: {
-      HWND popup = GetLastActivePopup(window_);
-      if (IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
-      SetForegroundWindow(popup);
-      SetActiveWindow(popup);
-      break;
-    }
+    case WM_LBUTTONDOWN: BringForward(GetLastActivePopup(Hwnd())); break;
     case WM_LBUTTONDBLCLK:
-      platform_->Trace("OnSystrayNotify WM_LBUTTONDBLCLK\n");
+      parts_->shell.Trace("OnSystrayNotify WM_LBUTTONDBLCLK\n");
       core_->OnCustomizer();
       break;
-    case WM_RBUTTONDOWN:
-      CTrayIcon::ShowMenu(window_, platform_->Language().Text(1002), platform_->Language().Text(1003));
-      break;
-    default:
-      break;
+    case WM_RBUTTONDOWN: parts_->shell.ShowTrayMenu(); break;
+    default: break;
   }
 }
 

@@ -11,6 +11,8 @@
 int DisplayedSensitivity(int levelValue);
 // Notice text for level 1..8 of the profile: "CPI: %d" for 1..5, empty beyond.
 std::string LevelNoticeText(const Profile& profile, int level);
+// Buttons 1 to 15 give a macro notice; button 16 never does.
+inline constexpr int kLastMacroNoticeButton = 15;
 // The MacroOverlay "Number" for button index 0..14.
 int MacroNoticeNumber(int buttonIndex);
 // The macro name of a button record, bounded by its field.

@@ -9,16 +9,6 @@
 
 namespace {
 
-struct MenuHandle {
-  HMENU menu = CreatePopupMenu();
-  MenuHandle() = default;
-  MenuHandle(const MenuHandle&) = delete;
-  MenuHandle& operator=(const MenuHandle&) = delete;
-  ~MenuHandle() {
-    if (menu) DestroyMenu(menu);
-  }
-};
-
 HICON ProgramIcon() {
   SHFILEINFOW info{};
   SHGetFileInfoW(ModulePath(nullptr).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
@@ -27,14 +17,11 @@ HICON ProgramIcon() {
 
 }  // namespace
 
-CTrayIcon::~CTrayIcon() {
-  Remove();
-  if (icon_) DestroyIcon(icon_);
-}
+CTrayIcon::~CTrayIcon() { Remove(); }
 
 void CTrayIcon::Add(HWND window, const std::string& tip) {
   if (shown_) return;
-  if (!icon_) icon_ = ProgramIcon();
+  if (!icon_) icon_.Reset(ProgramIcon());
   window_ = window;
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
@@ -42,7 +29,7 @@ void CTrayIcon::Add(HWND window, const std::string& tip) {
   data.uID = kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = MSG_TRAY_NOTIFY;
-  data.hIcon = icon_ ? icon_ : LoadIcon(nullptr, IDI_APPLICATION);
+  data.hIcon = icon_ ? icon_.Get() : LoadIcon(nullptr, IDI_APPLICATION);
   std::strncpy(data.szTip, tip.c_str(), sizeof data.szTip - 1);
   shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
@@ -59,15 +46,15 @@ void CTrayIcon::Remove() {
 
 void CTrayIcon::ShowMenu(HWND window, const std::string& openText, const std::string& exitText) {
   SetForegroundWindow(window);
-  MenuHandle menu;
-  if (!menu.menu) return;
-  AppendMenuA(menu.menu, MF_STRING, CMD_OPEN_OPTION, openText.c_str());
-  SetMenuDefaultItem(menu.menu, CMD_OPEN_OPTION, FALSE);
-  AppendMenuA(menu.menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu.menu, MF_STRING, CMD_EXIT_MONITOR, exitText.c_str());
+  const CMenu menu(CreatePopupMenu());
+  if (!menu) return;
+  AppendMenuA(menu.Get(), MF_STRING, CMD_OPEN_OPTION, openText.c_str());
+  SetMenuDefaultItem(menu.Get(), CMD_OPEN_OPTION, FALSE);
+  AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.Get(), MF_STRING, CMD_EXIT_MONITOR, exitText.c_str());
   POINT at{};
   GetCursorPos(&at);
-  TrackPopupMenu(menu.menu, TPM_LEFTBUTTON, at.x, at.y, 0, window, nullptr);
+  TrackPopupMenu(menu.Get(), TPM_LEFTBUTTON, at.x, at.y, 0, window, nullptr);
   // Lets the menu close when the user clicks elsewhere.
   PostMessageA(window, WM_NULL, 0, 0);
 }

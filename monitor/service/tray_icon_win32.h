@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "wingui/handles_win32.h"
+
 class CTrayIcon {
  public:
   CTrayIcon() = default;
@@ -22,6 +24,6 @@ class CTrayIcon {
 
  private:
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
+  CIcon icon_;
   bool shown_ = false;
 };

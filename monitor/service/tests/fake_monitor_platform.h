@@ -1,5 +1,6 @@
-// A MonitorPlatform that records every call as a line of text and plays the
-// partner windows from a table of titles.
+// Fakes of Monitor's four platform parts that record every call as a line of
+// text in one shared log and play the partner windows from a table of
+// titles. FakeMonitorPlatform holds the state and one fake of each part.
 #pragma once
 
 #include <map>
@@ -8,8 +9,8 @@
 
 #include "monitor/service/monitor_platform.h"
 
-class FakeMonitorPlatform : public MonitorPlatform {
- public:
+// What the fakes record and answer with.
+struct FakeMonitorState {
   std::vector<std::string> log;
   std::map<std::string, WindowHandle> windows;
   ProfileSet block{};
@@ -45,77 +46,137 @@ class FakeMonitorPlatform : public MonitorPlatform {
       if (log[i] == line) return static_cast<int>(i);
     return -1;
   }
+};
 
-  WindowHandle FindWindowByTitle(const char* title) override {
-    auto it = windows.find(title);
-    return it == windows.end() ? 0 : it->second;
+class FakeMonitorDevice : public CMonitorDevice {
+ public:
+  explicit FakeMonitorDevice(FakeMonitorState& s) : s_(s) {}
+  bool ConnectDevice() override {
+    s_.Add("connect");
+    return s_.attachedAtStart;
   }
-  bool Post(WindowHandle w, unsigned m, uintptr_t wp, intptr_t lp) override {
-    Add("post " + std::to_string(w) + " " + std::to_string(m) + " " + std::to_string(wp) + " " +
-        std::to_string(lp));
+  bool OpenDevice() override {
+    s_.Add("open device");
     return true;
   }
-  void PostClose(WindowHandle w) override { Add("close " + std::to_string(w)); }
-  void ActivateWindow(WindowHandle w) override { Add("activate " + std::to_string(w)); }
-  void PostOwnCommand(unsigned id) override { Add("command " + std::to_string(id)); }
+  void CloseDevice() override { s_.Add("close device"); }
+  void DisconnectDevice() override { s_.Add("disconnect"); }
+  bool PostTransfer(unsigned kind, const ProfileSet&) override {
+    s_.Add("transfer " + std::to_string(kind));
+    return s_.transferThreadTakes;
+  }
+  void RequestTransferAbort() override { s_.Add("abort"); }
+  void StopTransferThread() override { s_.Add("stop transfer thread"); }
+  void Sleep(unsigned ms) override { s_.Add("sleep " + std::to_string(ms)); }
+
+ private:
+  FakeMonitorState& s_;
+};
+
+class FakeMonitorDesktop : public CMonitorDesktop {
+ public:
+  explicit FakeMonitorDesktop(FakeMonitorState& s) : s_(s) {}
+  WindowHandle FindWindowByTitle(const char* title) override {
+    auto it = s_.windows.find(title);
+    return it == s_.windows.end() ? 0 : it->second;
+  }
+  bool Post(WindowHandle w, unsigned m, uintptr_t wp, intptr_t lp) override {
+    s_.Add("post " + std::to_string(w) + " " + std::to_string(m) + " " + std::to_string(wp) + " " +
+           std::to_string(lp));
+    return true;
+  }
+  void PostClose(WindowHandle w) override { s_.Add("close " + std::to_string(w)); }
+  void ActivateWindow(WindowHandle w) override { s_.Add("activate " + std::to_string(w)); }
+  std::string ForegroundProgramName() override { return s_.foreground; }
+  void ScrollHorizontally(int direction, int repetitions) override {
+    s_.Add("scroll " + std::to_string(direction) + " x" + std::to_string(repetitions));
+  }
+  void ApplySystemSettings(Profile&) override { s_.Add("apply system"); }
+  void WriteSystemSettings(const Profile&) override { s_.Add("write system"); }
+  void StartMacroThread(const ProfileSet&) override { s_.Add("workers"); }
+  void StopMacroThread() override { s_.Add("stop macro thread"); }
+
+ private:
+  FakeMonitorState& s_;
+};
+
+class FakeMonitorShell : public CMonitorShell {
+ public:
+  explicit FakeMonitorShell(FakeMonitorState& s) : s_(s) {}
+  void PostOwnCommand(unsigned id) override { s_.Add("command " + std::to_string(id)); }
   void StartTimer(unsigned id, unsigned ms) override {
-    Add("timer " + std::to_string(id) + " " + std::to_string(ms));
+    s_.Add("timer " + std::to_string(id) + " " + std::to_string(ms));
   }
-  void StopTimer(unsigned id) override { Add("stop timer " + std::to_string(id)); }
+  void StopTimer(unsigned id) override { s_.Add("stop timer " + std::to_string(id)); }
   bool AddTrayIcon() override {
-    Add("tray add");
-    return shellTakesTrayIcon;
+    s_.Add("tray add");
+    return s_.shellTakesTrayIcon;
   }
-  void RemoveTrayIcon() override { Add("tray remove"); }
-  bool CreateSharedMutex() override { Add("mutex"); return mutexFree; }
-  bool CreateSharedBlock() override { Add("block create"); return true; }
-  void CloseSharedBlock() override { Add("block close"); }
+  void RemoveTrayIcon() override { s_.Add("tray remove"); }
+  std::filesystem::path InstallFolder() override { return "C:\\Osprey\\"; }
+  void OpenFile(const std::filesystem::path& path) override { s_.Add("open " + path.string()); }
+  void Trace(const std::string& text) override { s_.Add("trace " + text); }
+
+ private:
+  FakeMonitorState& s_;
+};
+
+class FakeMonitorFiles : public CMonitorFiles {
+ public:
+  explicit FakeMonitorFiles(FakeMonitorState& s) : s_(s) {}
+  bool CreateSharedMutex() override {
+    s_.Add("mutex");
+    return s_.mutexFree;
+  }
+  bool CreateSharedBlock() override {
+    s_.Add("block create");
+    return true;
+  }
+  void CloseSharedBlock() override { s_.Add("block close"); }
   bool ReadSharedBlock(ProfileSet& dest) override {
-    Add("block read");
-    if (blockReadable) dest = block;
-    return blockReadable;
+    s_.Add("block read");
+    if (s_.blockReadable) dest = s_.block;
+    return s_.blockReadable;
   }
-  void WriteSharedBlock(const ProfileSet& src) override { Add("block write"); block = src; }
-  void LoadSettings(ProfileSet& set) override { Add("load"); set = loaded; }
+  void WriteSharedBlock(const ProfileSet& src) override {
+    s_.Add("block write");
+    s_.block = src;
+  }
+  void LoadSettings(ProfileSet& set) override {
+    s_.Add("load");
+    set = s_.loaded;
+  }
   bool ReadOverlaySetting(OverlaySetting& record) override {
-    Add("read overlay");
-    if (overlayRecordPresent) record = overlayRecord;
-    return overlayRecordPresent;
+    s_.Add("read overlay");
+    if (s_.overlayRecordPresent) record = s_.overlayRecord;
+    return s_.overlayRecordPresent;
   }
   void WriteCurrentProfile(int index) override {
-    Add("key CurrentProfile " + std::to_string(index));
-    currentProfileKey = index;
+    s_.Add("key CurrentProfile " + std::to_string(index));
+    s_.currentProfileKey = index;
   }
   void WriteDeviceState(int present) override {
-    Add("key Device " + std::to_string(present));
-    deviceStateKey = present;
+    s_.Add("key Device " + std::to_string(present));
+    s_.deviceStateKey = present;
   }
-  void WriteNoticeText(const std::string& text) override { Add("message " + text); noticeText = text; }
+  void WriteNoticeText(const std::string& text) override {
+    s_.Add("message " + text);
+    s_.noticeText = text;
+  }
   void WriteMacroNotice(int number, const std::string& name) override {
-    Add("macro notice " + std::to_string(number) + " " + name);
-    macroNumber = number;
-    macroName = name;
+    s_.Add("macro notice " + std::to_string(number) + " " + name);
+    s_.macroNumber = number;
+    s_.macroName = name;
   }
-  void ApplySystemSettings(Profile&) override { Add("apply system"); }
-  void WriteSystemSettings(const Profile&) override { Add("write system"); }
-  void StartWorkers() override { Add("workers"); }
-  bool PostTransfer(unsigned kind) override {
-    Add("transfer " + std::to_string(kind));
-    return transferThreadTakes;
-  }
-  void RequestTransferAbort() override { Add("abort"); }
-  void StopTransferThread() override { Add("stop transfer thread"); }
-  void StopMacroThread() override { Add("stop macro thread"); }
-  bool ConnectDevice() override { Add("connect"); return attachedAtStart; }
-  bool OpenDevice() override { Add("open device"); return true; }
-  void CloseDevice() override { Add("close device"); }
-  void DisconnectDevice() override { Add("disconnect"); }
-  void Sleep(unsigned ms) override { Add("sleep " + std::to_string(ms)); }
-  std::filesystem::path InstallFolder() override { return "C:\\Osprey\\"; }
-  void OpenFile(const std::filesystem::path& path) override { Add("open " + path.string()); }
-  std::string ForegroundProgramName() override { return foreground; }
-  void ScrollHorizontally(int direction, int repetitions) override {
-    Add("scroll " + std::to_string(direction) + " x" + std::to_string(repetitions));
-  }
-  void Trace(const std::string& text) override { Add("trace " + text); }
+
+ private:
+  FakeMonitorState& s_;
+};
+
+struct FakeMonitorPlatform : FakeMonitorState {
+  FakeMonitorDevice device{*this};
+  FakeMonitorDesktop desktop{*this};
+  FakeMonitorShell shell{*this};
+  FakeMonitorFiles files{*this};
+  operator MonitorPlatform() { return {device, desktop, shell, files}; }
 };
