@@ -3,13 +3,9 @@
 
 #include "overlay/overlay_window_win32.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   COverlayWnd window;
-  if (!window.Create(instance)) return 1;
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  if (!window.Create()) return 1;
+  RunMessageLoop();
   return 0;
 }

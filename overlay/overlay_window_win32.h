@@ -8,27 +8,24 @@
 #include <filesystem>
 #include <string>
 
-class COverlayWnd {
- public:
-  COverlayWnd() = default;
-  ~COverlayWnd();
-  COverlayWnd(const COverlayWnd&) = delete;
-  COverlayWnd& operator=(const COverlayWnd&) = delete;
+#include "wingui/window_win32.h"
 
-  bool Create(HINSTANCE instance);
-  HWND hwnd() const { return hwnd_; }
+class COverlayWnd final : public CWindow {
+ public:
+  ~COverlayWnd() override { Destroy(); }
+  bool Create();
   const std::string& text() const { return text_; }
   // Draws the current notice into dc (the window's or a memory DC).
   void Paint(HDC dc, const RECT& area) const;
 
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnShowNotice(WPARAM kind, LPARAM lParam);
   void OnTimer();
   void OnPaint();
 
-  HWND hwnd_ = nullptr;
   std::string text_;
   std::filesystem::path configPath_;
 };

@@ -19,9 +19,9 @@ void Pump(DWORD ms) {
 
 TEST(OverlayWindow, ShowsANoticeForAMomentWithoutTakingTheFocus) {
   COverlayWnd window;
-  ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
+  ASSERT_TRUE(window.Create());
   HWND found = FindWindowA(nullptr, names::kOverlayTitle);
-  ASSERT_EQ(found, window.hwnd());
+  ASSERT_EQ(found, window.Hwnd());
   EXPECT_FALSE(IsWindowVisible(found));
   const LONG_PTR ex = GetWindowLongPtrA(found, GWL_EXSTYLE);
   EXPECT_TRUE(ex & WS_EX_TOPMOST);
@@ -45,5 +45,5 @@ TEST(OverlayWindow, ShowsANoticeForAMomentWithoutTakingTheFocus) {
   PostMessageA(found, WM_CLOSE, 0, 0);
   Pump(100);
   EXPECT_EQ(FindWindowA(nullptr, names::kOverlayTitle), nullptr);
-  EXPECT_EQ(window.hwnd(), nullptr);
+  EXPECT_EQ(window.Hwnd(), nullptr);
 }
