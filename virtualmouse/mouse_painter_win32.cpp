@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "virtualmouse/gdi_object_win32.h"
 #include "virtualmouse/state_dump.h"
+#include "wingui/gdi_win32.h"
 
 namespace vmouse {
 namespace {
@@ -23,9 +23,9 @@ std::string Format(const char* format, auto... args) {
 }
 
 void Swatch(HDC dc, int x, int y, const Rgb& c) {
-  CGdiObject brush(CreateSolidBrush(RGB(c.red, c.green, c.blue)));
+  const CBrush brush(CreateSolidBrush(RGB(c.red, c.green, c.blue)));
   RECT r{x, y + 2, x + kSwatch, y + 2 + kSwatch};
-  FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+  FillRect(dc, &r, brush.Get());
   FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 

@@ -3,15 +3,15 @@
 #include "hiddriver/virtual_link.h"
 #include "settings/system_names.h"
 #include "virtualmouse/button_model.h"
-#include "virtualmouse/gdi_object_win32.h"
 #include "virtualmouse/host_link_win32.h"
 #include "virtualmouse/mouse_painter_win32.h"
 #include "virtualmouse/state_dump.h"
+#include "wingui/gdi_win32.h"
 
 namespace vmouse {
 namespace {
 
-constexpr char kClassName[] = "OspreyVirtualMouse";
+const WindowClass kClass{"OspreyVirtualMouse"};
 constexpr std::size_t kShownReports = 12;
 constexpr std::size_t kMaxControlText = 1024;
 
@@ -20,48 +20,23 @@ constexpr std::size_t kMaxControlText = 1024;
 CVirtualMouseWnd::CVirtualMouseWnd(bool plugged, const std::filesystem::path& logPath)
     : plugged_(plugged), log_(_wfopen(logPath.c_str(), L"w")) {}
 
-bool CVirtualMouseWnd::Create(HINSTANCE instance) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
+bool CVirtualMouseWnd::Create() {
   // A mouse plugged in while Monitor runs arrives; otherwise Monitor finds it
   // when it starts. Announced before the window can be found, so that a
   // library that finds the window first doesn't also get an arrival.
   if (plugged_) PostDeviceChange(true);
-  CreateWindowExA(0, kClassName, names::kVirtualMouseTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                  CW_USEDEFAULT, CW_USEDEFAULT, 760, 620, nullptr, nullptr, instance, this);
-  return window_ != nullptr;
+  return CreateWindowOf(kClass, 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                        760, 620, nullptr, 0, names::kVirtualMouseTitle);
 }
 
-LRESULT CALLBACK CVirtualMouseWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CVirtualMouseWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+LRESULT CVirtualMouseWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: return Default(msg, wp, lp);
   }
-  auto* self = reinterpret_cast<CVirtualMouseWnd*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  switch (message) {
-    case WM_COPYDATA:
-      return self->OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_PAINT:
-      self->OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_DESTROY:
-      self->OnDestroy();
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      self->window_ = nullptr;
-      break;
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 LRESULT CVirtualMouseWnd::OnCopyData(const COPYDATASTRUCT* data) {
@@ -130,9 +105,7 @@ LRESULT CVirtualMouseWnd::Execute(const ControlCommand& command) {
       const ULONGLONG idle = GetTickCount64() - lastReport_;
       return static_cast<LRESULT>(idle < 0x7FFFFFFF ? idle : 0x7FFFFFFF);
     }
-    case Kind::Quit:
-      PostMessageA(window_, WM_CLOSE, 0, 0);
-      return 1;
+    case Kind::Quit: PostMessageA(Hwnd(), WM_CLOSE, 0, 0); return 1;
   }
   return 0;
 }
@@ -153,11 +126,9 @@ bool CVirtualMouseWnd::WriteDump(const std::filesystem::path& path) const {
 }
 
 void CVirtualMouseWnd::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  CPaintDC paint(Hwnd());
   RECT area;
-  GetClientRect(window_, &area);
-  CMemoryDC memory(dc, area.right, area.bottom);
+  GetClientRect(Hwnd(), &area);
   PaintInfo info;
   info.state = &state_;
   info.plugged = plugged_;
@@ -165,9 +136,7 @@ void CVirtualMouseWnd::OnPaint() {
   info.problems = receiver_.problems();
   info.lastProblem = receiver_.lastProblem();
   info.lastReports = &lastReports_;
-  PaintMouseState(memory.get(), area, info);
-  BitBlt(dc, 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
-  EndPaint(window_, &ps);
+  PaintOffscreen(paint.Get(), area, [&](HDC memory) { PaintMouseState(memory, area, info); });
 }
 
 void CVirtualMouseWnd::OnDestroy() {

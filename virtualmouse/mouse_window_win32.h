@@ -15,20 +15,21 @@
 #include "virtualmouse/device_state.h"
 #include "virtualmouse/report_log.h"
 #include "virtualmouse/report_receiver.h"
+#include "wingui/window_win32.h"
 
 namespace vmouse {
 
-class CVirtualMouseWnd {
+class CVirtualMouseWnd final : public CWindow {
  public:
   CVirtualMouseWnd(bool plugged, const std::filesystem::path& logPath);
-  CVirtualMouseWnd(const CVirtualMouseWnd&) = delete;
-  CVirtualMouseWnd& operator=(const CVirtualMouseWnd&) = delete;
+  ~CVirtualMouseWnd() override { Destroy(); }
 
-  bool Create(HINSTANCE instance);
-  HWND window() const { return window_; }
+  bool Create();
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnPaint();
   void OnDestroy();
@@ -37,13 +38,12 @@ class CVirtualMouseWnd {
   LRESULT Execute(const ControlCommand& command);
   void SetPlugged(bool plugged);
   bool WriteDump(const std::filesystem::path& path) const;
-  void Redraw() { InvalidateRect(window_, nullptr, FALSE); }
+  void Redraw() { InvalidateRect(Hwnd(), nullptr, FALSE); }
 
   struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
 
-  HWND window_ = nullptr;
   bool plugged_;
   DeviceState state_;
   CReportReceiver receiver_{state_};

@@ -7,23 +7,20 @@
 #include <cwchar>
 #include <filesystem>
 
-#include "settings/system_path_win32.h"
+#include "settings/profile_files.h"
 #include "virtualmouse/mouse_window_win32.h"
+#include "wingui/window_win32.h"
 
 // Wide arguments: the log may be in a folder outside the ANSI code page.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   bool plugged = true;
-  std::filesystem::path log = ModulePath(nullptr).parent_path() / "VirtualMouse.log";
+  std::filesystem::path log = InstallFolder() / "VirtualMouse.log";
   for (int i = 1; i < __argc; ++i) {
     if (std::wcscmp(__wargv[i], L"--unplugged") == 0) plugged = false;
     else if (std::wcscmp(__wargv[i], L"--log") == 0 && i + 1 < __argc) log = __wargv[++i];
   }
   vmouse::CVirtualMouseWnd mouse(plugged, log);
-  if (!mouse.Create(instance)) return 1;
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  if (!mouse.Create()) return 1;
+  RunMessageLoop();
   return 0;
 }
