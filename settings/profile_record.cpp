@@ -87,7 +87,7 @@ void SetDefaultProfile(Profile& p, int n) {
   p.DpiIndicationType = 1;
   p.PollingRate = 2;
   p.LightSwitch = 0;
-  p.LightType = 2;
+  p.LightType = kLightColourWave;
   p.ColorFlag = 1;
   Fill(p.ColorOptions, {0, 1, 3, 2, 4, 5, 6, 7});
   p.OTGSpeed = 10;

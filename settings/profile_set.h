@@ -43,6 +43,12 @@ inline constexpr uint8_t kFunctionKey = 5;
 inline constexpr uint8_t kFunctionMacro = 16;
 inline constexpr uint8_t kFunctionProgram = 17;
 
+// The lighting effects (LightType).
+inline constexpr int32_t kLightSingleColour = 0;
+inline constexpr int32_t kLightNeon = 1;
+inline constexpr int32_t kLightColourWave = 2;
+inline constexpr int32_t kLightSevenColours = 3;
+
 // The assignment of one button.
 struct alignas(4) MacroKeyInfo {
   uint8_t button;      // the entry's own button number 0..15

@@ -32,34 +32,35 @@ constexpr std::uint8_t kSteadyRates[3] = {5, 15, 37};
 
 LightingBytes SingleColour(const Profile& p) {
   if (p.DanSeType == 1) {
-    if (p.DanSeIntensity == 4) return {0, 0, 0};
+    if (p.DanSeIntensity == 4) return {kLightingOff, 0, 0};
     const std::uint8_t rate = (p.DanSeIntensity == 1 || p.DanSeIntensity == 2)
                                   ? kSteadyRates[p.DanSeIntensity - 1]
                                   : kSteadyRates[2];
-    return {1, rate, 0x80};
+    return {kLightingSteady, rate, 0x80};
   }
   const std::uint8_t preset = PresetRate(p.DanSeSpeed, kBreathRates);
-  return {2, preset ? preset : CustomRate(p.DanSeSpecielSpeed), 0x80};
+  return {kLightingBreathing, preset ? preset : CustomRate(p.DanSeSpecielSpeed), 0x80};
 }
 
 LightingBytes Neon(const Profile& p) {
-  if (p.NeonIntensity == 1) return {0, 0, 0};
+  if (p.NeonIntensity == 1) return {kLightingOff, 0, 0};
   const std::uint8_t preset = PresetRate(p.NeonSpeed, kWaveRates);
-  // A custom neon speed goes out in mode 4, as the device has always received it.
-  if (!preset) return {4, CustomRate(p.NeonSpecielSpeed), 0};
-  return {3, preset, 0};
+  // A custom neon speed goes out as a wave, as the device has always received it.
+  if (!preset) return {kLightingWave, CustomRate(p.NeonSpecielSpeed), 0};
+  return {kLightingNeon, preset, 0};
 }
 
 LightingBytes ColourWave(const Profile& p) {
-  if (p.LightSwitch == 1) return {0, 0, 0};
+  if (p.LightSwitch == 1) return {kLightingOff, 0, 0};
   const std::uint8_t preset = PresetRate(p.XuanCaiSpeed, kWaveRates);
-  return {4, preset ? preset : CustomRate(p.XuanCaiSpecielSpeed), Low8(p.XuanCaiDirection)};
+  return {kLightingWave, preset ? preset : CustomRate(p.XuanCaiSpecielSpeed),
+          Low8(p.XuanCaiDirection)};
 }
 
 LightingBytes SevenColours(const Profile& p) {
-  if (p.QiSeIntensity == 1) return {0, 0, 0};
+  if (p.QiSeIntensity == 1) return {kLightingOff, 0, 0};
   const std::uint8_t preset = PresetRate(p.QiSeSpeed, kWaveRates);
-  return {2, preset ? preset : CustomRate(p.QiSeSpecielSpeed), 0};
+  return {kLightingBreathing, preset ? preset : CustomRate(p.QiSeSpecielSpeed), 0};
 }
 
 void PutLevelCodes(DeviceBlock& block, std::size_t at, const int32_t (&levels)[kLevelCount]) {
@@ -80,11 +81,11 @@ DeviceColor PaletteColor(int index) {
 
 LightingBytes EncodeLighting(const Profile& profile) {
   switch (profile.LightType) {
-    case 0: return SingleColour(profile);
-    case 1: return Neon(profile);
-    case 2: return ColourWave(profile);
-    case 3: return SevenColours(profile);
-    default: return {2, 1, 2};
+    case kLightSingleColour: return SingleColour(profile);
+    case kLightNeon: return Neon(profile);
+    case kLightColourWave: return ColourWave(profile);
+    case kLightSevenColours: return SevenColours(profile);
+    default: return {kLightingBreathing, 1, 2};
   }
 }
 

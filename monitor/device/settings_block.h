@@ -16,7 +16,14 @@ using DeviceColor = std::array<std::uint8_t, 3>;
 inline constexpr int kPaletteSize = 8;
 DeviceColor PaletteColor(int index);
 
-// Bytes 71..73: lighting mode (0 = off), rate and parameter.
+// The device's lighting modes (byte 71).
+inline constexpr std::uint8_t kLightingOff = 0;
+inline constexpr std::uint8_t kLightingSteady = 1;
+inline constexpr std::uint8_t kLightingBreathing = 2;
+inline constexpr std::uint8_t kLightingNeon = 3;
+inline constexpr std::uint8_t kLightingWave = 4;
+
+// Bytes 71..73: lighting mode, rate and parameter.
 struct LightingBytes {
   std::uint8_t mode;
   std::uint8_t rate;
