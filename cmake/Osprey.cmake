@@ -29,12 +29,6 @@ if(WIN32)
   endif()
 endif()
 
-# osprey_portable_library(NAME src...): a library of platform-free code.
-function(osprey_library name)
-  add_library(${name} STATIC ${ARGN})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-endfunction()
-
 # These three are bound on first use instead of at start: nothing needs them
 # to show Option's window, and under Wine loading them put some 60 ms before
 # Option's WinMain (a part of it, the display driver's start, only moves to
