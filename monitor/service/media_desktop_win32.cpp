@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "wingui/handles_win32.h"
+
 namespace {
 constexpr DWORD kValueBuffer = 260;
 
@@ -17,13 +19,13 @@ const Root kRoots[] = {{"HKEY_LOCAL_MACHINE\\", HKEY_LOCAL_MACHINE},
 HWND AsWindow(MediaDesktop::Window w) { return reinterpret_cast<HWND>(w); }
 
 std::optional<std::string> ReadValue(HKEY root, const char* key, const char* value, REGSAM view) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(root, key, 0, KEY_READ | view, &opened) != ERROR_SUCCESS) return std::nullopt;
+  CRegKey opened;
+  if (RegOpenKeyExA(root, key, 0, KEY_READ | view, opened.Receive()) != ERROR_SUCCESS)
+    return std::nullopt;
   char buffer[kValueBuffer + 1] = {};
   DWORD type = 0, size = kValueBuffer;
   const LONG result =
-      RegQueryValueExA(opened, value, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(opened);
+      RegQueryValueExA(opened.Get(), value, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
   return std::string(buffer, strnlen(buffer, size));
 }

@@ -51,9 +51,9 @@ enum SkinKey {
 constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
 
 // The small dialogs of the function menu, over the main dialog.
-class CFunctionDialogs final : public FunctionDialogs {
+class CFunctionDialogsWin32 final : public FunctionDialogs {
  public:
-  explicit CFunctionDialogs(HWND owner) : owner_(owner) {}
+  explicit CFunctionDialogsWin32(HWND owner) : owner_(owner) {}
 
   void WarnPrimaryClick() override {
     CClickWarnDialog warn;
@@ -116,7 +116,7 @@ void CMainDialog::CreateControls(const SkinBuilder& skin) {
   skin.AddButton(ok_, kKeyOk);
   skin.AddButton(cancel_, kKeyCancel);
   skin.AddButton(apply_, kKeyApply);
-  for (int b = 0; b < kDialogButtonCount; ++b) skin.AddButton(buttons_[b], kKeyFirstButton + b);
+  for (int b = 0; b < kMenuButtonCount; ++b) skin.AddButton(buttons_[b], kKeyFirstButton + b);
   skin.AddButton(rightHanded_, kKeyRightHanded);
   skin.AddButton(leftHanded_, kKeyLeftHanded);
   for (int p = 0; p < kPageCount; ++p) skin.AddButton(pageSwitches_[p], kPageKeys[p]);
@@ -187,7 +187,7 @@ void CMainDialog::ShowPage(Page page) {
 
 void CMainDialog::RelabelButtons() {
   const Profile& profile = core_.CurrentProfile();
-  for (int b = 0; b < kDialogButtonCount; ++b) {
+  for (int b = 0; b < kMenuButtonCount; ++b) {
     buttons_[b].SetCaption(
         ButtonLabel(profile.MacroKeyInfo[b], [this](int id) { return captions_.Get(id); }));
     InvalidateRect(buttons_[b].Hwnd(), nullptr, FALSE);
@@ -201,7 +201,7 @@ bool CMainDialog::OnCommandFrom(HWND control, int id, int) {
   }
   for (int p = 0; p < kProfileCount; ++p)
     if (control == profiles_[p].Hwnd()) return core_.SelectProfile(p), true;
-  for (int b = 0; b < kDialogButtonCount; ++b)
+  for (int b = 0; b < kMenuButtonCount; ++b)
     if (control == buttons_[b].Hwnd()) return OpenFunctionMenu(b), true;
   for (int p = 0; p < kPageCount; ++p)
     if (control == pageSwitches_[p].Hwnd()) return ShowPage(static_cast<Page>(p)), true;
@@ -285,7 +285,7 @@ void CMainDialog::OpenFunctionMenu(int button) {
 void CMainDialog::OnFunctionCommand(unsigned command) {
   const int button = menuButton_;
   menuButton_ = -1;
-  CFunctionDialogs dialogs(Hwnd());
+  CFunctionDialogsWin32 dialogs(Hwnd());
   if (core_.ChooseFunction(button, command, store_, dialogs)) RelabelButtons();
 }
 

@@ -24,7 +24,6 @@
 class CMainDialog final : public CSkinDialog, private OptionUi {
  public:
   enum Page { kButtonsPage, kMacrosPage, kLightingPage, kPerformancePage, kDpiPage, kPageCount };
-  static constexpr int kDialogButtonCount = 15;
 
   CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
               MacroStore& store, const Captions& captions);
@@ -69,8 +68,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   CSkinButton newName_, import_, export_, editName_;
   std::array<CSkinButton, kProfileCount> profiles_;
   CSkinButton minimise_, close_, ok_, cancel_, apply_;
-  // The dialog's own controls of the first fifteen buttons.
-  std::array<CSkinButton, kDialogButtonCount> buttons_;
+  std::array<CSkinButton, kMenuButtonCount> buttons_;
   CSkinButton rightHanded_, leftHanded_;
   std::array<CSkinButton, kPageCount> pageSwitches_;
   CSkinButton help_, resetCurrent_, resetAll_, webSite_;

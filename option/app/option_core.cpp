@@ -13,8 +13,6 @@ namespace {
 constexpr int kImportedButtonsMarked = 6;
 
 bool ValidProfile(int index) { return index >= 0 && index < kProfileCount; }
-// Buttons 0..14 have a control on the main dialog.
-constexpr int kMenuButtons = 15;
 }  // namespace
 
 bool SamePathIgnoringCase(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -75,13 +73,13 @@ void OptionCore::SetOrientation(int orientation) { CurrentProfile().Orientation 
 
 bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& store,
                                 FunctionDialogs& dialogs) {
-  if (button < 0 || button >= kMenuButtons) return false;
+  if (button < 0 || button >= kMenuButtonCount) return false;
   // Fixed now: a reload from Monitor while a dialog is open replaces the
   // working copy in place, so the reference stays this profile's.
   const int p = CurrentIndex();
   Profile& profile = working_->Profiles[p];
   const int code = FunctionCodeForCommand(command);
-  if (!KeepsPrimaryClick(profile, button, code, kMenuButtons)) {
+  if (!KeepsPrimaryClick(profile, button, code, kMenuButtonCount)) {
     dialogs.WarnPrimaryClick();
     return false;
   }

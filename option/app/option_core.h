@@ -14,6 +14,9 @@
 
 class MacroStore;
 
+// Buttons 0..14 have a control and a function menu on the main dialog.
+inline constexpr int kMenuButtonCount = 15;
+
 // Pages the main dialog refreshes.
 enum PageMask : unsigned {
   kPageButtons = 1,

@@ -13,7 +13,6 @@ MonitorPartners::MonitorPartners()
 
 MonitorPartners::~MonitorPartners() {
   if (blockOpen_) CloseSharedBlock();
-  if (guard_) CloseHandle(guard_);
 }
 
 bool MonitorPartners::BlockOpen() {

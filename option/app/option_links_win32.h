@@ -8,6 +8,7 @@
 
 #include "option/app/option_core.h"
 #include "settings/macro_store.h"
+#include "wingui/handles_win32.h"
 
 class MonitorPartners final : public OptionPartners {
  public:
@@ -28,7 +29,7 @@ class MonitorPartners final : public OptionPartners {
   bool BlockOpen();
 
   bool blockOpen_ = false;
-  HANDLE guard_ = nullptr;  // the block's mutex, held open while Option runs
+  CHandle guard_;  // the block's mutex, held open while Option runs
 };
 
 class FolderFiles final : public OptionFiles {

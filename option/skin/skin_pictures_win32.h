@@ -14,7 +14,6 @@
 
 #include "option/skin/skin_file.h"
 #include "option/skin/skin_image_win32.h"
-#include "wingui/gdi_win32.h"
 #include "option/skin/skin_state.h"
 #include "wingui/gdi_win32.h"
 
