@@ -78,6 +78,29 @@ void BringForward(HWND window) {
   SetActiveWindow(window);
 }
 
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool WaitDispatching(HANDLE object, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (;;) {
+    // The wait wakes for messages that arrive after it starts only.
+    PumpMessages();
+    const ULONGLONG now = GetTickCount64();
+    const DWORD left = timeoutMs == INFINITE ? INFINITE
+                       : now >= end          ? 0
+                                             : static_cast<DWORD>(end - now);
+    const DWORD woke = MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0) return true;
+    if (woke != WAIT_OBJECT_0 + 1) return false;
+  }
+}
+
 int RunMessageLoop() {
   MSG msg{};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

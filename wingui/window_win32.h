@@ -63,3 +63,9 @@ void BringForward(HWND window);
 
 // Runs the calling thread's message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
+// Dispatches the messages waiting in the calling thread's queue, then returns.
+void PumpMessages();
+// Waits for object while dispatching the calling thread's messages (a program
+// that sends to this thread's windows would otherwise wait for it, and it for
+// the program); false when timeoutMs passed first.
+bool WaitDispatching(HANDLE object, DWORD timeoutMs = INFINITE);

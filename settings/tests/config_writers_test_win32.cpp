@@ -6,41 +6,24 @@
 
 #include <string>
 
-#include "settings/ini_file.h"
 #include "settings/file_lock.h"
+#include "settings/ini_file.h"
 #include "settings/profile_files.h"
 #include "temp_folder.h"
+#include "wingui/process_win32.h"
 
 namespace {
 
 class Process {
  public:
-  explicit Process(std::string commandLine) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &si, &info_) != 0;
-  }
-  ~Process() {
-    if (!started_) return;
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-  }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
+  explicit Process(const std::string& commandLine) : process_(StartProcess(commandLine)) {}
 
-  bool Started() const { return started_; }
+  bool Started() const { return static_cast<bool>(process_); }
   // The exit code, or -1 if it doesn't end in time.
-  int Wait() {
-    if (WaitForSingleObject(info_.hProcess, 120000) != WAIT_OBJECT_0) return -1;
-    DWORD code = 1;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return static_cast<int>(code);
-  }
+  int Wait() { return ExitCodeWithin(process_.Get(), 120000); }
 
  private:
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
+  CHandle process_;
 };
 
 TEST(ConfigWriters, TwoProcessesLoseNoKey) {

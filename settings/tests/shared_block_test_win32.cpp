@@ -8,6 +8,7 @@
 #include <string>
 
 #include "settings/shared_block.h"
+#include "wingui/process_win32.h"
 
 namespace {
 
@@ -21,25 +22,15 @@ std::string HelperPath() {
   return folder + "shared_block_helper_win32.exe";
 }
 
-// Starts the helper; the returned handle is the process, or null.
-HANDLE StartHelper(const std::string& arguments) {
-  std::string commandLine = "\"" + HelperPath() + "\" " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
-    return nullptr;
-  CloseHandle(process.hThread);
-  return process.hProcess;
+// Starts the helper; the process, or none.
+CHandle StartHelper(const std::string& arguments) {
+  return StartProcess("\"" + HelperPath() + "\" " + arguments);
 }
 
-DWORD Finish(HANDLE process) {
+DWORD Finish(const CHandle& process) {
   if (!process) return 1000;
-  DWORD code = 1001;
-  if (WaitForSingleObject(process, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
-  CloseHandle(process);
-  return code;
+  const int code = ExitCodeWithin(process.Get(), 60000);
+  return code < 0 ? 1001 : static_cast<DWORD>(code);
 }
 
 DWORD RunHelper(const std::string& arguments) { return Finish(StartHelper(arguments)); }
@@ -98,10 +89,10 @@ TEST_F(SharedBlockTest, EachProcessReadsWhatTheOtherWrote) {
 }
 
 TEST_F(SharedBlockTest, ConcurrentWritesAreNeverSeenTorn) {
-  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, kStopEvent);
-  ASSERT_NE(stop, nullptr);
-  HANDLE writer = StartHelper(std::string("alternate ") + kStopEvent);
-  ASSERT_NE(writer, nullptr);
+  const CHandle stop(CreateEventA(nullptr, TRUE, FALSE, kStopEvent));
+  ASSERT_TRUE(stop);
+  const CHandle writer = StartHelper(std::string("alternate ") + kStopEvent);
+  ASSERT_TRUE(writer);
   auto record = Filled(0);
   // Wait for the writer's first record.
   for (int i = 0; i < 10000 && ReadSharedBlock(*record) && AllBytes(*record, 0); ++i) Sleep(1);
@@ -115,9 +106,8 @@ TEST_F(SharedBlockTest, ConcurrentWritesAreNeverSeenTorn) {
     if (first != last) ++changes;
     last = first;
   }
-  SetEvent(stop);
+  SetEvent(stop.Get());
   EXPECT_EQ(Finish(writer), 0u);
-  CloseHandle(stop);
   EXPECT_EQ(torn, 0);
   EXPECT_GT(changes, 0);  // the writer really ran alongside
   std::printf("100000 copies, %d changes of pattern seen\n", changes);

@@ -13,13 +13,14 @@
 #include <string>
 #include <thread>
 
+#include "expected_mouse.h"
 #include "hiddriver/virtual_link.h"
 #include "monitor/device/hid_library_win32.h"
 #include "monitor/device/transfer.h"
 #include "settings/profile_set.h"
 #include "settings/system_names.h"
-#include "expected_mouse.h"
 #include "virtualmouse/state_dump.h"
+#include "wingui/process_win32.h"
 
 namespace {
 
@@ -41,18 +42,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 int RunProgram(const std::string& commandLine) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-    return -1;
-  WaitForSingleObject(pi.hProcess, 30000);
-  DWORD code = 0;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return static_cast<int>(code);
+  return ExitCodeWithin(StartProcess(commandLine).Get(), 30000);
 }
 
 // Plays Monitor's window: takes the library's messages and, like Monitor,
@@ -132,22 +122,16 @@ class EndToEnd : public ::testing::Test {
   void TearDown() override { StopMouse(); }
 
   void StartMouse() {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::string line = "\"" + bin_ + "VirtualMouse.exe\" --log \"" + folder_ + "reports.log\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &si, &pi));
-    CloseHandle(pi.hThread);
-    mouseProcess_ = pi.hProcess;
+    mouseProcess_ =
+        StartProcess("\"" + bin_ + "VirtualMouse.exe\" --log \"" + folder_ + "reports.log\"");
+    ASSERT_TRUE(mouseProcess_);
     ASSERT_EQ(Vmctl("wait-window 20000"), 0);
   }
   void StopMouse() {
     if (FindWindowA(nullptr, names::kVirtualMouseTitle)) Vmctl("quit");
     if (mouseProcess_) {
-      WaitForSingleObject(mouseProcess_, 10000);
-      CloseHandle(mouseProcess_);
-      mouseProcess_ = nullptr;
+      WaitForSingleObject(mouseProcess_.Get(), 10000);
+      mouseProcess_.Reset();
     }
   }
   int Vmctl(const std::string& args) { return RunProgram("\"" + bin_ + "vmctl.exe\" " + args); }
@@ -183,7 +167,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   std::string bin_, folder_;
-  HANDLE mouseProcess_ = nullptr;
+  CHandle mouseProcess_;
   CHostWindow host_;
   ULONGLONG finishedAt_ = 0;
 };

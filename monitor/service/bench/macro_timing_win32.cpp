@@ -20,6 +20,8 @@
 #include "monitor/service/macro_waiter_win32.h"
 #include "monitor/service/tests/monitor_harness_win32.h"
 #include "settings/system_names.h"
+#include "wingui/process_win32.h"
+#include "wingui/window_win32.h"
 
 namespace {
 constexpr int kButton = 3;
@@ -91,23 +93,9 @@ bool PutMacroIntoMonitor(const MacroKeyInfo& macro) {
 }
 
 bool Vmctl(const std::string& args) {
-  std::string line = "vmctl.exe " + args;
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    return false;
-  }
-  CloseHandle(pi.hThread);
+  const CHandle process = StartProcess("vmctl.exe " + args);
   // Keep the hook served while vmctl runs.
-  while (MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hProcess);
-  return code == 0;
+  return process && WaitDispatching(process.Get()) && ExitCodeWithin(process.Get(), 0) == 0;
 }
 
 // The waiter on its own: how far each pause of 1..100 ms ends from its due time.

@@ -17,6 +17,7 @@
 #include "settings/profile_set.h"
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
+#include "wingui/process_win32.h"
 
 class CMonitorHarness {
  public:
@@ -84,16 +85,9 @@ inline std::string ReadFile(const std::string& path) {
   return s.str();
 }
 
+// The process, owned by the caller; null when it could not start.
 inline HANDLE Start(const std::string& commandLine, const std::string& folder) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &si, &pi))
-    return nullptr;
-  CloseHandle(pi.hThread);
-  return pi.hProcess;
+  return StartProcess(commandLine, folder).Release();
 }
 
 inline void EndProcess(HANDLE& process) {

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "wingui/process_win32.h"
+#include "wingui/window_win32.h"
+
 struct Received {
   HWND hwnd;
   UINT msg;
@@ -111,27 +114,9 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 // that sends to them would otherwise wait for us); its exit code, -1 if it
 // could not start or did not end in time.
 inline int RunServing(const std::string& commandLine, DWORD timeoutMs = 30000) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-    return -1;
-  CloseHandle(pi.hThread);
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  bool ended = false;
-  while (!ended && GetTickCount64() < end) {
-    if (MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
-      ended = true;
-    } else {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hProcess);
-  return ended ? static_cast<int>(code) : -1;
+  const CHandle process = StartProcess(commandLine);
+  if (!process || !WaitDispatching(process.Get(), timeoutMs)) return -1;
+  return ExitCodeWithin(process.Get(), 0);
 }
 
 }  // namespace stand_in

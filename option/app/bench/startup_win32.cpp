@@ -19,6 +19,7 @@
 
 #include "settings/system_names.h"
 #include "settings/system_path_win32.h"
+#include "wingui/process_win32.h"
 
 namespace {
 
@@ -49,27 +50,22 @@ bool Painted(HANDLE process, const char* title) {
 // One start: milliseconds to painted, or a negative number on failure. The
 // program is closed and waited for, so the next start finds no instance.
 double TimeOneStart(const std::filesystem::path& program, const char* title) {
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::wstring commandLine = L"\"" + program.native() + L"\"";
+  const std::wstring commandLine = L"\"" + program.native() + L"\"";
   const double start = NowMs();
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(),
-                      &si, &pi))
-    return -1;
+  const CHandle process = StartProcess(commandLine, BinFolder());
+  if (!process) return -1;
   double elapsed = -1;
   while (NowMs() - start < kTimeoutMs) {
-    if (Painted(pi.hProcess, title)) {
+    if (Painted(process.Get(), title)) {
       elapsed = NowMs() - start;
       break;
     }
-    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;  // ended early
+    if (WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) break;  // ended early
     Sleep(1);
   }
   if (HWND window = FindWindowA(nullptr, title)) PostMessageA(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(pi.hProcess, kTimeoutMs) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  if (WaitForSingleObject(process.Get(), kTimeoutMs) != WAIT_OBJECT_0)
+    TerminateProcess(process.Get(), 1);
   return elapsed;
 }
 

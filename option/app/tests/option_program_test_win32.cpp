@@ -14,6 +14,7 @@
 #include "settings/ini_file.h"
 #include "settings/profile_files.h"
 #include "settings/system_names.h"
+#include "wingui/process_win32.h"
 
 namespace fs = std::filesystem;
 
@@ -35,20 +36,14 @@ bool WaitFor(Condition condition, int milliseconds) {
 }
 
 struct Process {
-  PROCESS_INFORMATION info{};
+  CHandle process;
   bool Start(const fs::path& program) {
-    STARTUPINFOA si{sizeof si};
-    std::string cmd = "\"" + program.string() + "\"";
-    return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          program.parent_path().string().c_str(), &si, &info);
+    process = StartProcess(L"\"" + program.native() + L"\"", program.parent_path());
+    return static_cast<bool>(process);
   }
-  bool Ended(DWORD ms) const { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
+  bool Ended(DWORD ms) const { return WaitForSingleObject(process.Get(), ms) == WAIT_OBJECT_0; }
   ~Process() {
-    if (info.hProcess) {
-      if (!Ended(0)) TerminateProcess(info.hProcess, 1);
-      CloseHandle(info.hProcess);
-      CloseHandle(info.hThread);
-    }
+    if (process && !Ended(0)) TerminateProcess(process.Get(), 1);
   }
 };
 

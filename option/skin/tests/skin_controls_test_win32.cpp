@@ -11,7 +11,9 @@
 #include "option/skin/skin_slider_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/system_names.h"
+#include "test_host_win32.h"
 #include "test_skin_files.h"
+#include "wingui/window_win32.h"
 
 namespace {
 
@@ -48,22 +50,6 @@ class TestPage : public CSkinDialog {
   }
 };
 
-// One visible host for every test of the suite: under Wine without a
-// window manager, hiding or destroying a top-level window waits two seconds.
-HWND SharedHost(int x, int y) {
-  static HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, x, y, 300, 200,
-                                     nullptr, nullptr, nullptr, nullptr);
-  return host;
-}
-
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-}
-
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
 class SkinControls : public ::testing::Test {
@@ -86,7 +72,7 @@ class SkinControls : public ::testing::Test {
     SetForegroundWindow(host_);
     SetActiveWindow(host_);
     UpdateWindow(host_);
-    Pump();
+    PumpMessages();
   }
   void TearDown() override {
     page_.Destroy();
@@ -132,7 +118,7 @@ TEST_F(SkinControls, HoverLeavesTheFirstButtonBeforeEnteringItsNeighbour) {
   EXPECT_FALSE(page_.a.Hover());
   EXPECT_NE(GetCapture(), page_.a.Hwnd());
   SendMessageA(page_.b.Hwnd(), WM_MOUSEMOVE, 0, Point(5, 5));
-  Pump();
+  PumpMessages();
   const std::vector<std::pair<WPARAM, LPARAM>> expected = {{1, 1}, {0, 1}, {1, 2}};
   EXPECT_EQ(page_.hovers, expected);
   EXPECT_EQ(SharedHelpText(), "Help two");
@@ -142,10 +128,10 @@ TEST_F(SkinControls, HoverLeavesTheFirstButtonBeforeEnteringItsNeighbour) {
 TEST_F(SkinControls, HoverEndsWhenAnotherWindowTakesTheCapture) {
   SendMessageA(page_.a.Hwnd(), WM_MOUSEMOVE, 0, Point(5, 5));
   ASSERT_TRUE(page_.a.Hover());
-  Pump();
+  PumpMessages();
   page_.hovers.clear();
   SetCapture(host_);  // as a switch to another program takes it away
-  Pump();
+  PumpMessages();
   EXPECT_FALSE(page_.a.Hover());
   EXPECT_EQ(page_.hovers, (std::vector<std::pair<WPARAM, LPARAM>>{{0, 1}}));
   EXPECT_EQ(GetCapture(), host_);
@@ -190,7 +176,7 @@ TEST_F(SkinControls, SliderDragPostsTrailingValuesAndSettlesOnRelease) {
   SendMessageA(thumb, WM_MOUSEMOVE, MK_LBUTTON, Point(2 + 55, 2));
   EXPECT_EQ(s.Thumb().Left(), 55);
   SendMessageA(thumb, WM_LBUTTONUP, 0, Point(2, 2));
-  Pump();
+  PumpMessages();
   const std::vector<std::pair<WPARAM, LPARAM>> plain = {{0, 201}, {5, 201}};
   EXPECT_EQ(page_.sliderValues, plain);
   EXPECT_EQ(s.Thumb().Left(), 55);
@@ -201,7 +187,7 @@ TEST_F(SkinControls, SliderDragPostsTrailingValuesAndSettlesOnRelease) {
   SendMessageA(thumb, WM_LBUTTONDOWN, MK_LBUTTON, Point(2, 2));
   SendMessageA(thumb, WM_MOUSEMOVE, MK_LBUTTON, Point(2 + 55, 2));
   SendMessageA(thumb, WM_LBUTTONUP, 0, Point(2, 2));
-  Pump();
+  PumpMessages();
   ASSERT_EQ(page_.sliderValues.size(), 2u);
   EXPECT_EQ(page_.sliderValues[1].first, 6u);  // 5.5 goes up
   EXPECT_EQ(s.Thumb().Left(), 60);
@@ -211,7 +197,7 @@ TEST_F(SkinControls, SliderTrackClickAndClampedPositions) {
   CSkinSlider& s = page_.slider;
   s.SetPos(7);
   SendMessageA(s.Hwnd(), WM_LBUTTONUP, 0, Point(0, 5));  // left end
-  Pump();
+  PumpMessages();
   ASSERT_EQ(page_.sliderValues.size(), 1u);
   EXPECT_EQ(page_.sliderValues[0].first, 0u);
   EXPECT_EQ(s.Pos(), 0);

@@ -9,6 +9,8 @@
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/system_names.h"
+#include "test_host_win32.h"
+#include "wingui/window_win32.h"
 
 namespace {
 
@@ -33,22 +35,6 @@ class FieldsPage : public CSkinDialog {
   }
 };
 
-// One visible host for every test of the suite: under Wine without a
-// window manager, hiding or destroying a top-level window waits two seconds.
-HWND SharedHost(int x, int y) {
-  static HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, x, y, 300, 200,
-                                     nullptr, nullptr, nullptr, nullptr);
-  return host;
-}
-
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-}
-
 std::string TextOf(HWND w) {
   char buffer[256] = {};
   GetWindowTextA(w, buffer, sizeof buffer);
@@ -68,7 +54,7 @@ class SkinFields : public ::testing::Test {
     host_ = SharedHost(600, 500);  // clear of the other suites' windows
     ASSERT_TRUE(page_.CreatePage(host_));
     page_.Show(true);
-    Pump();
+    PumpMessages();
     page_.notices.clear();
   }
   void TearDown() override {
@@ -83,7 +69,7 @@ class SkinFields : public ::testing::Test {
 TEST_F(SkinFields, NumericFilterCleansPastedText) {
   page_.edit.SetNumericFilter(true);
   SetWindowTextA(page_.edit.Hwnd(), "1a2b.3c");
-  Pump();
+  PumpMessages();
   EXPECT_EQ(TextOf(page_.edit.Hwnd()), "12.3");
   ASSERT_FALSE(page_.notices.empty());
   EXPECT_EQ(page_.notices.back(), std::make_pair(BitmapEditKillFocusMessage(), WPARAM{0}));
@@ -109,7 +95,7 @@ TEST_F(SkinFields, NumericFilterSwallowsLettersAndKeypadButKeepsEditingKeys) {
 TEST_F(SkinFields, EveryChangeAndEnterIsReported) {
   SetWindowTextA(page_.edit.Hwnd(), "abc");  // filter off: text kept, change still reported
   Key(page_.edit.Hwnd(), VK_RETURN, 0);
-  Pump();
+  PumpMessages();
   EXPECT_EQ(TextOf(page_.edit.Hwnd()), "abc");
   const std::vector<std::pair<UINT, WPARAM>> expected = {{BitmapEditKillFocusMessage(), 0},
                                                          {WM_EDIT_ENTER, 13}};
@@ -120,7 +106,7 @@ TEST_F(SkinFields, SpinBoxStepsThroughItsListWithOneNoticeEach) {
   CListSpinBox& s = page_.spin;
   s.SetValue(0);
   SendMessageA(s.Hwnd(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(s.UpButton().Hwnd()));
-  Pump();
+  PumpMessages();
   EXPECT_EQ(s.Value(), 3);
   EXPECT_EQ(TextOf(s.Display()), "3");
   std::vector<std::pair<UINT, WPARAM>> changes;
@@ -133,7 +119,7 @@ TEST_F(SkinFields, SpinBoxStepsThroughItsListWithOneNoticeEach) {
   SendMessageA(s.Hwnd(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(s.UpButton().Hwnd()));
   s.SetValue(1);
   SendMessageA(s.Hwnd(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(s.DownButton().Hwnd()));
-  Pump();
+  PumpMessages();
   EXPECT_EQ(s.Value(), 1);
   for (const auto& n : page_.notices) EXPECT_NE(n.first, static_cast<UINT>(WM_NUMBER_CHANGED));
 }
