@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The whitespace the Windows functions trim: the C locale's, plus Ctrl-Z,
 // which old editors left at the end of text files.
 bool IsSpace(char c) {
@@ -89,7 +91,8 @@ std::string_view CutAtLineBreak(std::string_view s) {
 
 IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    text.remove_prefix(kByteOrderMark.size());
 
   size_t pos = 0;
   while (pos < text.size()) {
@@ -144,7 +147,7 @@ IniFile IniFile::Load(const std::filesystem::path& path) {
 
 std::string IniFile::Serialize() const {
   std::string out;
-  size_t size = 0;
+  size_t size = kByteOrderMark.size();
   for (const Section& s : sections_) {
     size += s.header.size() + 2;
     for (const Line& l : s.lines) size += l.text.size() + 2;
@@ -154,6 +157,11 @@ std::string IniFile::Serialize() const {
     if (s.headed) out.append(s.header).append("\r\n");
     for (const Line& l : s.lines) out.append(l.text).append("\r\n");
   }
+  // Reading drops one leading byte-order mark, so a first line that begins
+  // with one (a name that is a mark, a file that had two) needs another in
+  // front to read back as it is.
+  if (std::string_view(out).substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    out.insert(0, kByteOrderMark);
   return out;
 }
 

@@ -150,6 +150,28 @@ TEST(IniWrite, NamesThatWouldReadBackDifferentlyAreRefused) {
   EXPECT_EQ(ini.Serialize(), "");
 }
 
+TEST(IniWrite, AByteOrderMarkThatStartsTheFirstLineSurvivesASaveAndReload) {
+  // A file with two marks, tabs and an empty section name: the second mark
+  // starts the first line, which is therefore no section header.
+  const std::string bom = "\xEF\xBB\xBF";
+  IniFile twice = IniFile::Parse(bom + bom + "[Other]\t=\t1\n[]\nk=2\n");
+  twice.SetString("Other", bom, "3");
+  twice.SetString("", "k", "4");
+  EXPECT_EQ(twice.GetString("", bom + "[Other]"), "1");
+  EXPECT_EQ(twice.GetString("Other", bom), "3");
+  EXPECT_EQ(twice.GetString("", "k"), "4");
+  // A key that is itself a mark, first in an empty document.
+  IniFile single;
+  single.SetString("", bom, "5");
+  EXPECT_EQ(single.GetString("", bom), "5");
+  for (const IniFile* ini : {&twice, &single}) {
+    IniFile reread = IniFile::Parse(ini->Serialize());
+    for (const char* section : {"Other", ""})
+      for (const std::string& key : {bom, std::string("k"), bom + "[Other]"})
+        EXPECT_EQ(reread.Find(section, key), ini->Find(section, key)) << section << "|" << key;
+  }
+}
+
 TEST(IniWrite, DeleteKeyAndSection) {
   IniFile ini = IniFile::Parse("top=0\n[a]\nk=1\nk=2\n[b]\nx=1\n[A]\ny=1\n");
   ini.DeleteKey("A", "K");
