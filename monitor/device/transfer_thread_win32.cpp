@@ -69,10 +69,12 @@ void TransferThread::Stop() {
 void TransferThread::OnMessage(const MSG& msg) {
   if (msg.message != MSG_TRANSFER) return;
   const Job job = TakeJob(msg);
-  if (!job) return;
+  // Stopping drops the jobs queued behind the running one unsent and
+  // unreported: their owner is going away and waits for none of them.
+  if (!job || stopping_) return;
   const auto kind = static_cast<unsigned>(msg.wParam);
   TransferResult result;
-  if (stopping_ || (kind == TRANSFER_FULL && FullTransferQueued())) {
+  if (kind == TRANSFER_FULL && FullTransferQueued()) {
     result = TransferResult::Aborted;
   } else {
     FineTimer fine;

@@ -38,7 +38,9 @@ class TransferThread {
   // Ends a running transfer after its current step; nothing when none runs.
   void RequestAbort() { transfer_.RequestAbort(); }
   bool InProgress() const { return transfer_.InProgress(); }
-  // Posts WM_QUIT and waits for the thread without a time limit.
+  // Ends the running transfer after its current step (it is reported as
+  // Aborted), drops the queued jobs without sending or reporting them, and
+  // waits for the thread without a time limit.
   void Stop();
 
  private:

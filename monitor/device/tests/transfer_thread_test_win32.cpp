@@ -111,14 +111,27 @@ TEST_F(TransferThreadTest, JobsArrivingWithoutTheMouseAreDropped) {
   EXPECT_EQ(completions.done()[1].second, TransferResult::Completed);
 }
 
-TEST_F(TransferThreadTest, PostFailsWithoutAThreadAndStopDropsQueuedJobs) {
+TEST_F(TransferThreadTest, StopEndsTheRunningTransferAndDropsTheQueuedJobs) {
   EXPECT_FALSE(thread.Post(TRANSFER_FULL, *set));
   ASSERT_TRUE(thread.Start());
+  ASSERT_TRUE(thread.Post(TRANSFER_FULL, *set));
+  const auto deadline = Clock::now() + std::chrono::seconds(5);
+  while (sink.commands().size() < 2 && Clock::now() < deadline) Sleep(5);
+  ASSERT_TRUE(thread.InProgress());
+  ASSERT_TRUE(thread.Post(TRANSFER_PROFILE_ONLY, *set));
   ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
-  ASSERT_TRUE(thread.Post(TRANSFER_CHANGES, *set));
-  thread.RequestAbort();
-  thread.Stop();  // waits for the running job, drops the other
-  EXPECT_LE(completions.done().size(), 2u);
+  thread.Stop();
+  // Only the running job is reported, and the mouse got a beginning of it and
+  // nothing of the queued jobs (which would begin with 0x02 and 0x01).
+  EXPECT_EQ(completions.done(), (std::vector<std::pair<unsigned, TransferResult>>{
+                                    {TRANSFER_FULL, TransferResult::Aborted}}));
+  CountingSink whole;
+  TransferLog pauses;
+  RecordingWait noWait(pauses);
+  ASSERT_EQ(Transfer(whole, noWait).Run(TRANSFER_FULL, *set), TransferResult::Completed);
+  const std::vector<uint8_t> sent = sink.commands(), full = whole.commands();
+  ASSERT_LT(sent.size(), full.size());
+  EXPECT_EQ(sent, std::vector<uint8_t>(full.begin(), full.begin() + sent.size()));
   EXPECT_FALSE(thread.Post(TRANSFER_CHANGES, *set));
   thread.Stop();  // a second stop is harmless
 }
