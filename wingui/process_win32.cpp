@@ -15,6 +15,12 @@ CHandle StartProcess(const std::string& commandLine, const std::string& folder) 
 }
 
 CHandle StartProcess(const std::wstring& commandLine, const std::filesystem::path& folder) {
+  DWORD firstThread = 0;
+  return StartProcess(commandLine, folder, firstThread);
+}
+
+CHandle StartProcess(const std::wstring& commandLine, const std::filesystem::path& folder,
+                     DWORD& firstThread) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -23,6 +29,7 @@ CHandle StartProcess(const std::wstring& commandLine, const std::filesystem::pat
                       folder.empty() ? nullptr : folder.c_str(), &si, &pi))
     return {};
   const CHandle thread(pi.hThread);
+  firstThread = pi.dwThreadId;
   return CHandle(pi.hProcess);
 }
 

@@ -13,6 +13,10 @@
 // narrow texts are in the ANSI code page, as CreateProcessA takes them.
 CHandle StartProcess(const std::string& commandLine, const std::string& folder = {});
 CHandle StartProcess(const std::wstring& commandLine, const std::filesystem::path& folder = {});
+// The same, giving also the number of the process's first thread (for a test
+// that attributes to it what the system reports by thread).
+CHandle StartProcess(const std::wstring& commandLine, const std::filesystem::path& folder,
+                     DWORD& firstThread);
 
 // The exit code of process once it has ended, waiting up to timeoutMs; -1
 // when it is still running then.
