@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: native (ASan/UBSan), Windows under Wine, and the fuzzers for
-# a bounded time. Installs what a fresh Debian machine lacks.
+# Runs every test: native (ASan/UBSan), Windows under Wine, and the fuzzers
+# over their corpus and a fixed run of new inputs. Installs what a fresh Debian
+# machine lacks.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 install_prerequisites
@@ -40,19 +41,9 @@ count "$build_win/ctest.log"
 
 if [ "${OSPREY_SKIP_FUZZ:-0}" != 1 ]; then
   echo "== fuzzers"
-  cmake -G Ninja -S "$top" -B "$build_fuzz" -DOSPREY_FUZZ=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-  cmake --build "$build_fuzz" -j"$(nproc)"
-  for f in "$build_fuzz"/bin/fuzz_*; do
-    [ -x "$f" ] || continue
-    corpus="$top/fuzz/corpus/$(basename "$f")"; mkdir -p "$build_fuzz/work/$(basename "$f")"
-    if "$f" -max_total_time="${OSPREY_FUZZ_SECONDS:-20}" -rss_limit_mb=2048 \
-         "$build_fuzz/work/$(basename "$f")" $( [ -d "$corpus" ] && echo "$corpus" ) >"$build_fuzz/$(basename "$f").log" 2>&1; then
-      echo "fuzz $(basename "$f"): ok"; passed=$((passed+1))
-    else
-      echo "fuzz $(basename "$f"): FAILED"; tail -n 30 "$build_fuzz/$(basename "$f").log"; failed=$((failed+1)); fail=1
-    fi
-  done
+  "$top/tools/fuzz.sh" 2>&1 | tee "$build_fuzz.log" || fail=1
+  passed=$((passed + $(grep -c '^fuzz .*: ok$' "$build_fuzz.log" || true)))
+  failed=$((failed + $(grep -c '^fuzz .*: FAILED' "$build_fuzz.log" || true)))
 fi
 
 echo "$passed passed, $failed failed"
