@@ -15,7 +15,11 @@
 
 struct SeenKey {
   std::string what;  // "down 41", "up 11"; buttons "down left", "up x1"
-  double ms;         // on the recorder's clock
+  double ms;         // when the hook saw it, on the recorder's clock
+  // When it was sent, stamped by the system (GetTickCount's clock). Intervals
+  // are timed on these: a hook served late sees one key late and the next one
+  // early, but the stamps stay where the sender put them.
+  DWORD stamp;
 };
 
 class CInputHookRecorder {
@@ -84,9 +88,9 @@ class CInputHookRecorder {
     return self;
   }
 
-  void Record(const char* what) {
+  void Record(const char* what, DWORD stamp) {
     std::lock_guard lock(mutex_);
-    seen_.push_back({what, Now()});
+    seen_.push_back({what, Now(), stamp});
   }
 
   static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -99,7 +103,7 @@ class CInputHookRecorder {
       char text[16];
       std::snprintf(text, sizeof text, "%s %02x", (k->flags & LLKHF_UP) ? "up" : "down",
                     static_cast<unsigned>(k->vkCode));
-      self->Record(text);
+      self->Record(text, k->time);
     }
     return 1;
   }
@@ -125,7 +129,7 @@ class CInputHookRecorder {
       case WM_XBUTTONUP: what = HIWORD(m->mouseData) == XBUTTON1 ? "up x1" : "up x2"; break;
       default: break;
     }
-    self->Record(what);
+    self->Record(what, m->time);
     return 1;
   }
 
