@@ -137,13 +137,13 @@ class MonitorEndToEnd : public ::testing::Test {
 TEST_F(MonitorEndToEnd, StartWithTheMousePluggedTransfersEverythingAfter200ms) {
   ASSERT_TRUE(h.StartMouse(true));
   const std::string fresh = h.Dump();
+  CMonitorHarness::Moment window{GetTickCount64()}, report;
   ASSERT_NE(h.StartMonitor(), nullptr);
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.MonitorWindow() != nullptr; }, 20000));
-  const ULONGLONG shown = GetTickCount64();
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return !h.ReportLog().empty(); }, 5000));
-  const ULONGLONG firstReport = GetTickCount64() - shown;
-  EXPECT_GE(firstReport, 100u);
-  EXPECT_LE(firstReport, 1500u);
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.MonitorWindow() != nullptr; }, 20000, window));
+  report.before = window.after;
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return !h.ReportLog().empty(); }, 5000, report));
+  EXPECT_GE(report.after - window.before, 200u);
+  EXPECT_LE(report.before - window.after, 1500u);
   ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
   EXPECT_EQ(h.ConfigInt("Setting", "Device", -1), 1);
   const std::string afterMonitor = h.Dump();
@@ -180,12 +180,14 @@ TEST_F(MonitorEndToEnd, UnplugClosesOptionAndPlugTransfersAgain) {
   EXPECT_FALSE(TrayIconShown(h.MonitorWindow()));
 
   const size_t before = h.ReportLog().size();
+  CMonitorHarness::Moment plug{GetTickCount64()};
   ASSERT_EQ(h.Vmctl("plug"), 0);
-  const ULONGLONG plugged = GetTickCount64();
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.ReportLog().size() > before; }, 10000));
-  const ULONGLONG delay = GetTickCount64() - plugged;
-  EXPECT_GE(delay, 800u);
-  EXPECT_LE(delay, 3000u);
+  plug.after = GetTickCount64();
+  CMonitorHarness::Moment report{plug.after};
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.ReportLog().size() > before; }, 10000, report));
+  // The mouse is given a second to settle before the transfer.
+  EXPECT_GE(report.after - plug.before, 1000u);
+  EXPECT_LE(report.before - plug.after, 3000u);
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "Device", -1) == 1; }, 3000));
   EXPECT_TRUE(TrayIconShown(h.MonitorWindow()));
 }
@@ -197,12 +199,14 @@ TEST_F(MonitorEndToEnd, MouseChangesReachConfigBlockAndPartners) {
       [] { return FindWindowA(nullptr, names::kOptionTitle) != nullptr; }, 20000));
 
   SendEvent(0x0800, 3);
+  // The file, the block and the partners each in their own time.
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return h.ConfigInt("Setting", "CurrentProfile", -1) == 2; }, 5000));
-  EXPECT_EQ(Block()->CurrentProfile, 2);
+  EXPECT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 2; }, 5000));
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] {
     return Contains(h.StandInLog("overlay"), Line(MSG_OVERLAY_SHOW, OVERLAY_PROFILE, 2 * 65536));
   }, 5000));
-  EXPECT_TRUE(Contains(h.StandInLog("option"), Line(MSG_PROFILE_CHANGED, 0, 0)));
+  EXPECT_TRUE(CMonitorHarness::WaitFor(
+      [&] { return Contains(h.StandInLog("option"), Line(MSG_PROFILE_CHANGED, 0, 0)); }, 5000));
 
   SendEvent(0x0700, 2);
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->Profiles[2].CpiStep == 1; }, 5000));
@@ -251,12 +255,13 @@ TEST_F(MonitorEndToEnd, ApplyRunsAChangeTransferAndAnswers1256) {
   ASSERT_NE(h.StartStandIn("Option.exe"), nullptr);
   ASSERT_TRUE(CMonitorHarness::WaitFor(
       [] { return FindWindowA(nullptr, names::kOptionTitle) != nullptr; }, 20000));
-  const ULONGLONG sent = GetTickCount64();
   SendMessageA(h.MonitorWindow(), MSG_APPLY, 0, 0);
+  CMonitorHarness::Moment answer{GetTickCount64()};
+  const ULONGLONG sent = answer.before;
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] {
     return Contains(h.StandInLog("option"), Line(MSG_APPLY_DONE, 0, 0));
-  }, 5000));
-  EXPECT_LT(GetTickCount64() - sent, 1000u);
+  }, 5000, answer));
+  EXPECT_LT(answer.before - sent, 1000u);
 }
 
 TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfileWithinOneTick) {
@@ -270,10 +275,14 @@ TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfileWithinOneTick) {
   ASSERT_TRUE(CMonitorHarness::WaitFor(
       [] { return FindWindowA(nullptr, "stand-in quake") != nullptr; }, 20000));
   HWND game = FindWindowA(nullptr, "stand-in quake");
+  // The game comes forward once it is shown (it also brings itself forward).
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return IsWindowVisible(game) != FALSE; }, 20000));
   SetForegroundWindow(game);
-  const ULONGLONG shown = GetTickCount64();
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 3; }, 5000));
-  EXPECT_LE(GetTickCount64() - shown, 2600u);
+  CMonitorHarness::Moment switched{GetTickCount64()};
+  const ULONGLONG shown = switched.before;
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 3; }, 5000, switched))
+      << "foreground: " << (GetForegroundWindow() == game ? "the game" : "another window");
+  EXPECT_LE(switched.before - shown, 2600u);
   // Command 0x02 for profile 4 (device numbering), with its checksum.
   EXPECT_TRUE(CMonitorHarness::WaitFor([&] {
     return Contains(h.ReportLog(), "feature 02 04 00 00 00 00 00 F9");

@@ -58,6 +58,15 @@ class CMonitorHarness {
 
   static int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 30000);
   static bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
+  // When something happened, on GetTickCount64's clock: not yet at before,
+  // done at after. A busy machine only widens the bracket, so an interval that
+  // must be long is timed from a before to an after, and one that must be
+  // short from an after to a before. before keeps the caller's value when the
+  // condition holds at once.
+  struct Moment {
+    ULONGLONG before = 0, after = 0;
+  };
+  static bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs, Moment& when);
 
  private:
   std::string bin_, folder_;
@@ -241,10 +250,21 @@ inline int CMonitorHarness::RunAndWait(const std::string& commandLine, DWORD tim
 }
 
 inline bool CMonitorHarness::WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  Moment ignored;
+  return WaitFor(condition, timeoutMs, ignored);
+}
+
+inline bool CMonitorHarness::WaitFor(const std::function<bool()>& condition, DWORD timeoutMs,
+                                     Moment& when) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() > end) return false;
+  for (;;) {
+    const ULONGLONG asked = GetTickCount64();
+    if (condition()) {
+      when.after = GetTickCount64();
+      return true;
+    }
+    when.before = asked;
+    if (asked > end) return false;
     Sleep(20);
   }
-  return true;
 }
