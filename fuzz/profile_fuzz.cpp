@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto profile = std::make_unique<Profile>();
   std::memset(profile.get(), 0xCC, sizeof(Profile));
   LoadProfile(*profile, path);
+  std::filesystem::remove(path);
   if (strnlen(profile->ProFileName, sizeof profile->ProFileName) == sizeof profile->ProFileName)
     std::abort();
   if (strnlen(profile->GameFile, sizeof profile->GameFile) == sizeof profile->GameFile) std::abort();
