@@ -46,11 +46,11 @@ class CWindowWatcher {
   CWindowWatcher& operator=(const CWindowWatcher&) = delete;
 
   bool Ok() const { return hook_ != nullptr; }
-  // Whether the process (or its first thread, once the process is gone) made
-  // a window.
+  // Whether the process made a window (known by its first thread when the
+  // window was gone before it was reported).
   static bool MadeBy(DWORD process, DWORD firstThread) {
     return std::any_of(Made().begin(), Made().end(), [&](const Maker& m) {
-      return m.process == process || m.thread == firstThread;
+      return m.process == process || (m.process == 0 && m.thread == firstThread);
     });
   }
   static void Pump(DWORD ms) {
