@@ -39,6 +39,25 @@ long Gap(const SeenKey& from, const SeenKey& to) {
   return static_cast<long>(static_cast<int32_t>(to.stamp - from.stamp));
 }
 
+bool Contains(const std::vector<std::string>& keys, const std::string& key) {
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+// Whether keys are modifier and key down, then the key's repeats (up and down
+// again) or the other pair, any number of times, then key and modifier up.
+bool HeldThroughout(const std::vector<std::string>& keys, const std::string& modifier,
+                    const std::string& key, const std::vector<std::string>& other) {
+  const size_t n = keys.size();
+  if (n < 4 || n % 2 != 0 || keys[0] != "down " + modifier || keys[1] != "down " + key ||
+      keys[n - 2] != "up " + key || keys[n - 1] != "up " + modifier)
+    return false;
+  for (size_t i = 2; i + 2 < n; i += 2) {
+    const std::vector<std::string> pair(keys.begin() + i, keys.begin() + i + 2);
+    if (pair != std::vector<std::string>{"up " + key, "down " + key} && pair != other) return false;
+  }
+  return true;
+}
+
 class MonitorActionsEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -179,7 +198,8 @@ TEST_F(MonitorActionsEndToEnd, UnpluggingTheMouseLetsGoOfHeldKeysAndEndsTheRepea
   SetButton(kButton, KeyCombination(0x04 /* A */, kModShift));
   Event(kButtonPressed, kButton);
   Event(kMultimedia, 0x27);  // volume down, held too
-  ASSERT_TRUE(recorder_->WaitForKeys(4, 100, 5000));
+  // Its first press seen (A may have begun to repeat meanwhile).
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return Contains(Keys(), "up ae"); }, 10000));
   ASSERT_EQ(h_->Vmctl("unplug"), 0);
   ASSERT_TRUE(CMonitorHarness::WaitFor([] { return h_->ConfigInt("Setting", "Device", -1) == 0; },
                                        5000));
@@ -190,10 +210,11 @@ TEST_F(MonitorActionsEndToEnd, UnpluggingTheMouseLetsGoOfHeldKeysAndEndsTheRepea
   const size_t atUnplug = Keys().size();
   Sleep(1300);  // past the first key repeat and a few volume repeats
   const std::vector<std::string> keys = Keys();
-  ASSERT_GE(keys.size(), 6u);
-  EXPECT_THAT(std::vector<std::string>(keys.begin(), keys.begin() + 4),
-              ElementsAre("down 10", "down 41", "down ae", "up ae"));
-  EXPECT_THAT(std::vector<std::string>(keys.end() - 2, keys.end()), ElementsAre("up 41", "up 10"));
+  // Shift and A down, then A's repeats and the volume key's presses in any
+  // order (how many depends on how soon the unplug came), then A and Shift up.
+  EXPECT_TRUE(HeldThroughout(keys, "10", "41", {"down ae", "up ae"}))
+      << ::testing::PrintToString(keys);
+  EXPECT_TRUE(Contains(keys, "down ae"));
   EXPECT_EQ(keys.size(), atUnplug) << ::testing::PrintToString(keys);
   // Back for the other tests, with the settings transferred again.
   ASSERT_EQ(h_->Vmctl("plug"), 0);
@@ -208,8 +229,9 @@ TEST_F(MonitorActionsEndToEnd, ExitingMonitorLetsGoOfHeldKeys) {
   Event(kButtonPressed, kButton);
   ASSERT_TRUE(recorder_->WaitForKeys(2, 100, 5000));
   ASSERT_TRUE(h_->StopMonitor());
-  ASSERT_TRUE(recorder_->WaitForKeys(4, 300, 5000));
-  EXPECT_THAT(Keys(), ElementsAre("down 10", "down 41", "up 41", "up 10"));
+  ASSERT_TRUE(CMonitorHarness::WaitFor([] { return !Keys().empty() && Keys().back() == "up 10"; }, 5000));
+  // A repeated should the stop take over a second to come.
+  EXPECT_TRUE(HeldThroughout(Keys(), "10", "41", {})) << ::testing::PrintToString(Keys());
   // A new Monitor for the other tests.
   ASSERT_NE(h_->StartMonitor(), nullptr);
   ASSERT_TRUE(CMonitorHarness::WaitFor([] { return h_->MonitorWindow() != nullptr; }, 20000));
