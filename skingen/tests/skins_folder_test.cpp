@@ -253,6 +253,25 @@ TEST(SkinsFolder, RecordButtonPicturesHaveTheButtonsSize) {
   }
 }
 
+// The event list draws its icons with black left out: each has a black
+// surround and enough drawn pixels, and no two look alike.
+TEST(SkinsFolder, EventIconsAreDrawnOnBlack) {
+  std::vector<Image> icons;
+  for (const char* name : {"event_pause.bmp", "event_key_up.bmp", "event_key_down.bmp", "event_mouse.bmp"}) {
+    const auto image = ReadPicture(name);
+    ASSERT_TRUE(image) << name;
+    ASSERT_EQ(image->width, 12) << name;
+    ASSERT_EQ(image->height, 12) << name;
+    EXPECT_EQ(image->At(0, 0), (Rgb{0, 0, 0})) << name;
+    int drawn = 0;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 12; ++x) drawn += !(image->At(x, y) == Rgb{0, 0, 0});
+    EXPECT_GT(drawn, 30) << name;
+    icons.push_back(*image);
+  }
+  for (size_t a = 0; a < icons.size(); ++a)
+    for (size_t b = a + 1; b < icons.size(); ++b) EXPECT_FALSE(icons[a].pixels == icons[b].pixels) << a << b;
+}
 
 // Mean colour of a rectangle of a picture.
 Rgb Mean(const Image& image, const Placement& p) {

@@ -1,4 +1,5 @@
-// Drawings: the mouse, the brand mark, and the record button's pictures.
+// Drawings: the mouse, the brand mark, the record button's pictures and the
+// event list's icons.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -125,11 +126,77 @@ void Record(cairo_t* cr, const Rect& r, bool stop, State s) {
            s == State::kNormal ? theme::kText : theme::kWhite);
 }
 
+// The event list's icons, 12 x 12 on black (the list's transparent colour):
+// drawn without smoothing so that no edge pixel turns into that black.
+constexpr Colour kIconInk = Rgb255(28, 28, 30);
+
+void IconClock(cairo_t* cr) {
+  cairo_arc(cr, 6, 6, 5.2, 0, 2 * M_PI);
+  SetColour(cr, theme::kWhite);
+  cairo_fill_preserve(cr);
+  SetColour(cr, kIconInk);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, 5.5, 2.5, 1, 4);
+  cairo_rectangle(cr, 5.5, 5.5, 3.5, 1);
+  cairo_fill(cr);
+}
+
+void IconArrow(cairo_t* cr, bool down) {
+  cairo_save(cr);
+  if (!down) {  // the same arrow turned over
+    cairo_translate(cr, 0, 12);
+    cairo_scale(cr, 1, -1);
+  }
+  cairo_move_to(cr, 4, 0.5);
+  cairo_line_to(cr, 8, 0.5);
+  cairo_line_to(cr, 8, 5.5);
+  cairo_line_to(cr, 11.5, 5.5);
+  cairo_line_to(cr, 6, 11.5);
+  cairo_line_to(cr, 0.5, 5.5);
+  cairo_line_to(cr, 4, 5.5);
+  cairo_close_path(cr);
+  SetColour(cr, down ? kIconInk : theme::kWhite);
+  cairo_fill_preserve(cr);
+  SetColour(cr, down ? theme::kWhite : kIconInk);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void IconMouse(cairo_t* cr) {
+  RoundRectPath(cr, 2.5, 0.5, 7, 11, 3);
+  SetColour(cr, theme::kWhite);
+  cairo_fill_preserve(cr);
+  SetColour(cr, kIconInk);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 3, 4.5);
+  cairo_line_to(cr, 9, 4.5);
+  cairo_move_to(cr, 6, 1);
+  cairo_line_to(cr, 6, 4.5);
+  cairo_stroke(cr);
+}
+
 }  // namespace
+
+bool IconArt(std::string_view name) {
+  return name == "icon-pause" || name == "icon-key-up" || name == "icon-key-down" || name == "icon-mouse";
+}
 
 void DrawArt(cairo_t* cr, std::string_view name, const Rect& r) {
   if (name == "mouse") return Mouse(cr, r);
   if (name == "logo") return Logo(cr, r);
+  if (IconArt(name)) {
+    cairo_save(cr);
+    cairo_translate(cr, r.x, r.y);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    if (name == "icon-pause") IconClock(cr);
+    else if (name == "icon-mouse") IconMouse(cr);
+    else IconArrow(cr, name == "icon-key-down");
+    cairo_restore(cr);
+    return;
+  }
   for (const bool stop : {false, true}) {
     const std::string prefix = stop ? "record-stop-" : "record-start-";
     if (name.substr(0, prefix.size()) != prefix) continue;
@@ -139,6 +206,7 @@ void DrawArt(cairo_t* cr, std::string_view name, const Rect& r) {
 }
 
 bool KnownArt(std::string_view name) {
+  if (IconArt(name)) return true;
   for (std::string_view n : {"mouse", "logo", "record-start-normal", "record-start-over", "record-start-down",
                              "record-stop-normal", "record-stop-over", "record-stop-down"})
     if (n == name) return true;

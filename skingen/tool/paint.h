@@ -48,5 +48,7 @@ void DrawWindow(cairo_t* cr, const Layout& layout);
 void DrawControl(cairo_t* cr, const Control& control, State state);
 void DrawArt(cairo_t* cr, std::string_view name, const Rect& r);
 bool KnownArt(std::string_view name);
+// The event list's icons, drawn on black.
+bool IconArt(std::string_view name);
 
 }  // namespace skingen

@@ -119,7 +119,8 @@ Image RenderSprite(const Sprite& s) {
   if (s.art == "thumb-up" || s.art == "thumb-down") return RenderThumb(s);
   if (s.art == "level-mask") return RenderLevelMask(s);
   Canvas canvas(s.width, s.height);
-  SetColour(canvas.cr(), theme::kSurface);
+  // Icons sit on black, the colour the program leaves out when it draws them.
+  SetColour(canvas.cr(), IconArt(s.art) ? Rgb255(0, 0, 0) : theme::kSurface);
   cairo_paint(canvas.cr());
   DrawArt(canvas.cr(), s.art, {0, 0, s.width, s.height});
   return canvas.ToImage();
