@@ -6,15 +6,10 @@
 namespace {
 
 constexpr int kKeyDisplayId = 4010;
-constexpr WPARAM kKeyReleased = 0x80;
-
-// The window the hook reports to. Low-level hooks run on the installing
-// thread, and only one shortcut dialog is open at a time.
-HWND g_hookTarget = nullptr;
 
 }  // namespace
 
-CShortcutDialog::~CShortcutDialog() { RemoveHook(); }
+CShortcutDialog::~CShortcutDialog() { capture_.Remove(); }
 
 INT_PTR CShortcutDialog::DoModal(HWND owner) {
   return CSkinDialog::DoModal(owner, names::kShortcutDialogTitle);
@@ -35,31 +30,11 @@ void CShortcutDialog::CreateControls(const SkinBuilder& skin) {
 }
 
 void CShortcutDialog::OnInitDialog() {
-  InstallHook();
+  capture_.Install(Hwnd());
   int virtualKey = 0;
   UsageToVirtualKey(keyCode, virtualKey);
   ShowKeyName(virtualKey);
   ApplyToggles();
-}
-
-void CShortcutDialog::InstallHook() {
-  RemoveHook();
-  g_hookTarget = Hwnd();
-  hook_.Reset(SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0));
-}
-
-void CShortcutDialog::RemoveHook() {
-  if (!hook_) return;
-  hook_.Reset();
-  g_hookTarget = nullptr;
-}
-
-LRESULT CALLBACK CShortcutDialog::HookProc(int code, WPARAM wp, LPARAM lp) {
-  if (code != HC_ACTION || !g_hookTarget) return CallNextHookEx(nullptr, code, wp, lp);
-  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
-  const WPARAM released = (key->flags & LLKHF_UP) ? kKeyReleased : 0;
-  PostMessageA(g_hookTarget, MSG_HOOK_KEY, key->vkCode, released);
-  return 1;  // swallowed: no program sees the key while the dialog is open
 }
 
 void CShortcutDialog::OnHookKey(int virtualKey) {
@@ -105,7 +80,7 @@ bool CShortcutDialog::OnCommandFrom(HWND control, int, int) {
 LRESULT CShortcutDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case MSG_HOOK_KEY: OnHookKey(static_cast<int>(wp)); return 0;
-    case WM_DESTROY: RemoveHook(); break;
+    case WM_DESTROY: capture_.Remove(); break;
     default: break;
   }
   return CSkinDialog::HandleMessage(msg, wp, lp);

@@ -11,12 +11,12 @@
 
 #include <cstdint>
 
+#include "option/pages/key_capture_win32.h"
 #include "option/pages/shortcut_options.h"
 #include "option/skin/bitmap_edit_win32.h"
 #include "option/skin/control_messages.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
-#include "wingui/handles_win32.h"
 
 class CShortcutDialog : public CSkinDialog {
  public:
@@ -33,7 +33,7 @@ class CShortcutDialog : public CSkinDialog {
   HWND KeyDisplay() const { return display_.Hwnd(); }
   HWND ToggleHwnd(int option) const { return toggles_[option].Hwnd(); }
   HWND OkHwnd() const { return ok_.Hwnd(); }
-  bool HookInstalled() const { return static_cast<bool>(hook_); }
+  bool HookInstalled() const { return capture_.Installed(); }
 
  protected:
   void CreateControls(const SkinBuilder& skin) override;
@@ -42,9 +42,6 @@ class CShortcutDialog : public CSkinDialog {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  static LRESULT CALLBACK HookProc(int code, WPARAM wp, LPARAM lp);
-  void InstallHook();
-  void RemoveHook();
   void OnHookKey(int virtualKey);
   void ShowKeyName(int virtualKey);
   void ApplyToggles();
@@ -52,5 +49,5 @@ class CShortcutDialog : public CSkinDialog {
   CBitmapEdit display_;
   CSkinButton ok_, cancel_, close_;
   CSkinButton toggles_[kShortcutOptionCount];
-  CHook hook_;
+  CKeyCapture capture_;
 };
