@@ -5,11 +5,10 @@
 
 #include <cstring>
 
+#include "option/pages/button_dialogs_win32.h"
 #include "option/pages/button_label.h"
-#include "option/pages/launch_program_dialog_win32.h"
+#include "option/pages/menu_tree_win32.h"
 #include "option/pages/profile_name_dialog_win32.h"
-#include "option/pages/select_player_dialog_win32.h"
-#include "option/pages/shortcut_dialog_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
 #include "option/skin/control_messages.h"
 #include "option/skin/menu_painter_win32.h"
@@ -50,44 +49,6 @@ enum SkinKey {
 // Page-switch keys of the skin, in the order of CMainDialog::Page.
 constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
 
-// The small dialogs of the function menu, over the main dialog.
-class CFunctionDialogsWin32 final : public FunctionDialogs {
- public:
-  explicit CFunctionDialogsWin32(HWND owner) : owner_(owner) {}
-
-  void WarnPrimaryClick() override {
-    CClickWarnDialog warn;
-    warn.DoModal(owner_);
-  }
-  bool ChooseProgram(std::string& path) override {
-    CLaunchProgramDialog launch;
-    launch.path = path;
-    if (launch.DoModal(owner_) != IDOK) return false;
-    path = launch.path;
-    return true;
-  }
-  bool ChoosePlayer(int& player) override {
-    CSelectPlayerDialog chooser;
-    chooser.player = player;
-    if (chooser.DoModal(owner_) != IDOK) return false;
-    player = chooser.player;
-    return true;
-  }
-  bool ChooseKeyCombination(uint8_t& usage, uint8_t& modifierBits) override {
-    CShortcutDialog shortcut;
-    shortcut.keyCode = usage;
-    for (int bit = 0; bit < kShortcutOptionCount; ++bit)
-      shortcut.options[bit] = (modifierBits >> bit) & 1;
-    if (shortcut.DoModal(owner_) != IDOK) return false;
-    usage = shortcut.keyCode;
-    modifierBits = ShortcutModifierBits(shortcut.options);
-    return true;
-  }
-
- private:
-  HWND owner_;
-};
-
 }  // namespace
 
 CMainDialog::CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
@@ -96,7 +57,13 @@ CMainDialog::CMainDialog(std::filesystem::path installFolder, OptionPartners& pa
       folder_(std::move(installFolder)),
       store_(store),
       captions_(captions),
-      core_(*this, partners, files, folder_) {}
+      core_(*this, partners, files, folder_),
+      pageContext_{core_.Working(),
+                   store_,
+                   folder_,
+                   [this](int id) { return captions_.Get(id); },
+                   [this] { Refresh(kPageButtons); },
+                   [this] { Refresh(kPageButtons | kPageMacros); }} {}
 
 void CMainDialog::Start(bool monitorRunning) {
   store_.Clear();
@@ -142,7 +109,7 @@ void CMainDialog::OnInitDialog() {
                               0, "Arial"));
   for (auto& page : pages_)
     if (page) page->Create(Hwnd(), pageRect_);
-  ShowPage(kButtonsPage);
+  for (int p = 0; p < kPageCount; ++p) pageSwitches_[p].SetHeldDown(p == visiblePage_);
   Refresh(kPageAll);
 }
 
@@ -151,7 +118,14 @@ void CMainDialog::OnInitDialog() {
 // and the window slower to show. No menu can open before the window is up, so
 // the painter goes in now rather than at the program's start; Option removes
 // it when it ends.
-void CMainDialog::OnShown() { InstallMenuPainter(); }
+void CMainDialog::OnShown() {
+  InstallMenuPainter();
+  // The first page comes once the dialog is painted (a timer message comes
+  // only when nothing is left to paint): making a page and decoding its
+  // pictures took a fifth of Option's start. Its pictures are decoded
+  // meanwhile.
+  SetTimer(Hwnd(), TIMER_FIRST_PAGE, USER_TIMER_MINIMUM, nullptr);
+}
 
 void CMainDialog::SetApplying(bool on) {
   if (on) {
@@ -179,6 +153,7 @@ void CMainDialog::Refresh(unsigned pages) {
 }
 
 void CMainDialog::ShowPage(Page page) {
+  visiblePage_ = page;
   for (int p = 0; p < kPageCount; ++p) {
     pageSwitches_[p].SetHeldDown(p == page);
     if (pages_[p]) pages_[p]->Show(p == page);
@@ -188,8 +163,7 @@ void CMainDialog::ShowPage(Page page) {
 void CMainDialog::RelabelButtons() {
   const Profile& profile = core_.CurrentProfile();
   for (int b = 0; b < kMenuButtonCount; ++b) {
-    buttons_[b].SetCaption(
-        ButtonLabel(profile.MacroKeyInfo[b], [this](int id) { return captions_.Get(id); }));
+    buttons_[b].SetCaption(ButtonLabel(profile.MacroKeyInfo[b], pageContext_.caption));
     InvalidateRect(buttons_[b].Hwnd(), nullptr, FALSE);
   }
 }
@@ -252,32 +226,10 @@ void CMainDialog::OpenFunctionMenu(int button) {
   std::vector<std::string> names;
   for (int i = 0; i < store_.Count(); ++i) names.emplace_back(store_.Get(i)->name);
 
-  // Submenus must outlive the popup that shows them.
-  std::vector<std::unique_ptr<CSkinMenu>> menus;
-  auto build = [&](auto& self, const std::vector<MenuEntry>& entries) -> CSkinMenu& {
-    menus.push_back(std::make_unique<CSkinMenu>(menuFont_.Get()));
-    CSkinMenu& menu = *menus.back();
-    for (const MenuEntry& e : entries) {
-      const std::string text = e.caption ? captions_.Get(e.caption) : e.text;
-      switch (e.kind) {
-        case MenuEntry::Kind::Separator: menu.AppendItem(kMenuSeparatorId, ""); break;
-        case MenuEntry::Kind::Submenu: {
-          // The system names a submenu's item by the submenu's handle.
-          HMENU sub = self(self, e.items).Handle();
-          menu.AppendItem(static_cast<unsigned>(reinterpret_cast<uintptr_t>(sub)), text, sub);
-          break;
-        }
-        case MenuEntry::Kind::Command:
-          menu.AppendItem(e.command, text, nullptr, e.checked ? 1 : 0);
-          break;
-      }
-    }
-    return menu;
-  };
-  CSkinMenu& root = build(build, BuildFunctionMenu(scratch_, names));
   RECT r;
   GetWindowRect(buttons_[button].Hwnd(), &r);
-  root.Show(Hwnd(), r.left, r.bottom);
+  ShowMenuTree(Hwnd(), r.left, r.bottom, menuFont_.Get(), BuildFunctionMenu(scratch_, names),
+               pageContext_.caption);
   buttons_[button].SetHover(false);
   SetFocus(Hwnd());
 }
@@ -285,8 +237,10 @@ void CMainDialog::OpenFunctionMenu(int button) {
 void CMainDialog::OnFunctionCommand(unsigned command) {
   const int button = menuButton_;
   menuButton_ = -1;
-  CFunctionDialogsWin32 dialogs(Hwnd());
-  if (core_.ChooseFunction(button, command, store_, dialogs)) RelabelButtons();
+  CButtonDialogs dialogs(Hwnd(), pageContext_, scratch_);
+  // The macro manager may have changed the store and, through it, any button.
+  if (core_.ChooseFunction(button, command, store_, dialogs))
+    Refresh(command == kCmdMacroManager ? kPageButtons | kPageMacros : kPageButtons);
 }
 
 std::filesystem::path CMainDialog::ProfileFileDialog(bool save) {
@@ -324,6 +278,11 @@ LRESULT CMainDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case MSG_OPTION_IGNORED:
     case WM_SKIN_HELPTEXT: return 0;
+    case WM_TIMER:
+      if (wp != TIMER_FIRST_PAGE) break;
+      KillTimer(Hwnd(), TIMER_FIRST_PAGE);
+      ShowPage(visiblePage_);
+      return 0;
     case WM_SETCURSOR:
       if (core_.Applying()) return SetCursor(LoadCursor(nullptr, IDC_WAIT)), TRUE;
       break;

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "option/app/function_menu.h"
 #include "option/app/option_core.h"
+#include "option/pages/function_menu.h"
 #include "option/pages/option_page_win32.h"
+#include "option/pages/page_context.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_menu_win32.h"
@@ -36,6 +37,8 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   // rectangle when the dialog is.
   void SetPage(Page page, std::unique_ptr<OptionPage> content);
   OptionCore& Core() { return core_; }
+  // What the button and macro pages work on.
+  PageContext& Pages() { return pageContext_; }
 
  protected:
   void CreateControls(const SkinBuilder& skin) override;
@@ -64,6 +67,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   MacroStore& store_;
   const Captions& captions_;
   OptionCore core_;
+  PageContext pageContext_;
 
   CSkinButton newName_, import_, export_, editName_;
   std::array<CSkinButton, kProfileCount> profiles_;
@@ -75,6 +79,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   RECT pageRect_{};
 
   std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
+  Page visiblePage_ = kButtonsPage;  // the page switched to, shown once painted
 
   int menuButton_ = -1;     // button whose function menu is open
   MacroKeyInfo scratch_{};  // its record when the menu opened

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "option/app/firmware_text.h"
+#include "option/pages/macro_choice.h"
 #include "settings/macro_store.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
@@ -83,8 +84,10 @@ bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& 
     dialogs.WarnPrimaryClick();
     return false;
   }
-  // The macro manager comes with its page; until then its entry changes nothing.
-  if (command == kCmdMacroManager) return false;
+  if (command == kCmdMacroManager) {
+    dialogs.ManageMacros();
+    return true;
+  }
 
   MacroKeyInfo& slot = profile.MacroKeyInfo[button];
   if (command == kCmdRunProgram) {
@@ -106,7 +109,7 @@ bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& 
   StoreFunction(slot, code);
   if (command >= kCmdFirstMacro) {
     if (const MacroRecord* macro = store.Get(static_cast<int>(command - kCmdFirstMacro)))
-      CopyMacroIntoSlot(slot, *macro);
+      CopyMacroToSlot(*macro, slot);
   }
   working_->ButtonChanged[p][button] = 1;
   return true;

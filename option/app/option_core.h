@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "option/app/function_menu.h"
+#include "option/pages/function_menu.h"
 #include "settings/profile_set.h"
 
 class MacroStore;
@@ -98,7 +98,8 @@ class OptionCore {
   // profile, with the dialog it opens. Monitor may switch the current profile
   // while that dialog is open: the choice still goes to the profile whose
   // button was clicked, and that button is marked for the mouse. False when
-  // nothing changed.
+  // nothing changed; true also after the macro manager, which may have
+  // changed any button that plays a macro.
   bool ChooseFunction(int button, unsigned command, const MacroStore& store,
                       FunctionDialogs& dialogs);
 

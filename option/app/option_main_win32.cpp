@@ -6,7 +6,9 @@
 
 #include "option/app/main_dialog_win32.h"
 #include "option/app/option_links_win32.h"
+#include "option/pages/button_page_win32.h"
 #include "option/pages/dpi_page_win32.h"
+#include "option/pages/macro_manager_win32.h"
 #include "option/pages/performance_page_win32.h"
 #include "option/skin/menu_painter_win32.h"
 #include "option/skin/skin_state.h"
@@ -63,6 +65,8 @@ class COptionApp {
       FolderFiles files(folder, store);
       CMainDialog dialog(folder, partners, files, store, captions);
       ProfileSet& working = dialog.Core().Working();
+      dialog.SetPage(CMainDialog::kButtonsPage, std::make_unique<CButtonPage>(dialog.Pages()));
+      dialog.SetPage(CMainDialog::kMacrosPage, std::make_unique<CMacroManagerPage>(dialog.Pages()));
       dialog.SetPage(CMainDialog::kPerformancePage, std::make_unique<CPerformancePage>(working));
       dialog.SetPage(CMainDialog::kDpiPage, std::make_unique<CDpiPage>(working));
       dialog.Start(partners.MonitorRunning());

@@ -81,13 +81,21 @@ bool CSkinDialog::CreateTopLevel(HWND owner, const char* title) {
 }
 
 bool CSkinDialog::CreatePage(HWND parent, int x, int y) {
-  if (!ReadSkinFiles()) return false;
+  // Preloaded pictures come with their skin files read.
+  if (!preload_ && !ReadSkinFiles()) return false;
   if (!CreateWindowOf(kDialogClass, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
                       parent, 0)) {
     if (fault_) ReportSkinFault(*fault_);
     return false;
   }
   if (x || y) SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+bool CSkinDialog::PreloadPictures() {
+  if (preload_) return true;
+  if (!ReadSkinFiles()) return false;
+  preload_ = std::make_unique<SkinPicturesLoader>(files_.pictures);
   return true;
 }
 

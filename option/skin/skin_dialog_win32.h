@@ -81,6 +81,10 @@ class CSkinDialog : public CWindow {
   void EndModal(INT_PTR result);
   // Creates the dialog as a hidden child page of parent at (x, y).
   bool CreatePage(HWND parent, int x = 0, int y = 0);
+  // Starts decoding the pictures on their own thread now, for a page made
+  // later: it then gets its state pictures once painted, as a modal dialog.
+  // False (reported) when the skin files are missing.
+  bool PreloadPictures();
   void Show(bool visible);
 
   const std::string& SkinFileName() const { return skinFileName_; }

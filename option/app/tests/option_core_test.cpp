@@ -76,6 +76,8 @@ struct Dialogs : FunctionDialogs {
   bool ChooseProgram(std::string&) override { return false; }
   bool ChoosePlayer(int& p) override { return player(p); }
   bool ChooseKeyCombination(uint8_t&, uint8_t&) override { return false; }
+  void ManageMacros() override { ++managed; }
+  int managed = 0;
 };
 
 struct OptionCoreTest : testing::Test {
@@ -223,6 +225,10 @@ TEST_F(OptionCoreTest, ACancelledChooserChangesNothing) {
   // Taking the primary click from the only button that has it is refused.
   EXPECT_FALSE(core.ChooseFunction(0, 1002, store, dialogs));
   EXPECT_EQ(dialogs.warnings, 1);
+  // The macro manager opens, and the labels must follow what it did.
+  EXPECT_TRUE(core.ChooseFunction(4, kCmdMacroManager, store, dialogs));
+  EXPECT_EQ(dialogs.managed, 1);
+  EXPECT_EQ(profile.MacroKeyInfo[4].function, before);
 }
 
 TEST_F(OptionCoreTest, FullReloadClearsFlagsAndMergesMacros) {

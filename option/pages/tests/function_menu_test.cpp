@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "option/app/firmware_text.h"
-#include "option/app/function_menu.h"
+#include "option/pages/function_menu.h"
+#include "option/pages/macro_choice.h"
 
 namespace {
 
@@ -107,7 +107,7 @@ TEST(FunctionMenu, MacroCopyCutsLongNamesToTheSlot) {
   m.events[1] = MacroEvent{0x04, kEventRelease, 300};
   MacroKeyInfo k{};
   std::memset(k.macroName, 'z', sizeof k.macroName);
-  CopyMacroIntoSlot(k, m);
+  CopyMacroToSlot(m, k);
   EXPECT_EQ(std::string(k.macroName), std::string(24, 'n'));
   EXPECT_EQ(k.count, 2);
   EXPECT_EQ(k.repeat, 9);
@@ -128,16 +128,6 @@ TEST(FunctionMenu, KeyCombinationAndProgramPath) {
   EXPECT_TRUE(StoreProgramPath(k, std::string(259, 'p')));
   EXPECT_FALSE(StoreProgramPath(k, std::string(260, 'q')));  // would not fit with its NUL
   EXPECT_EQ(std::string(k.program), std::string(259, 'p'));
-}
-
-TEST(FirmwareText, PointAfterTheFirstDigitWithinRange) {
-  EXPECT_EQ(FirmwareText(104), "1.04");
-  EXPECT_EQ(FirmwareText(100), "1.00");
-  EXPECT_EQ(FirmwareText(500), "5.00");
-  EXPECT_EQ(FirmwareText(99), "N/A");
-  EXPECT_EQ(FirmwareText(501), "N/A");
-  EXPECT_EQ(FirmwareText(-1), "N/A");
-  EXPECT_EQ(FirmwareText(1234, false), "1.234");  // the reload has no upper bound
 }
 
 }  // namespace

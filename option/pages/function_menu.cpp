@@ -1,4 +1,4 @@
-#include "option/app/function_menu.h"
+#include "option/pages/function_menu.h"
 
 #include <cstring>
 
@@ -79,17 +79,6 @@ void StoreFunction(MacroKeyInfo& slot, int code) {
     std::memset(slot.data, 0, sizeof slot.data);
     std::memset(slot.macroName, 0, sizeof slot.macroName);
   }
-}
-
-void CopyMacroIntoSlot(MacroKeyInfo& slot, const MacroRecord& macro) {
-  std::memset(slot.macroName, 0, sizeof slot.macroName);
-  std::memcpy(slot.macroName, macro.name,
-              strnlen(macro.name, sizeof macro.name) < sizeof slot.macroName - 1
-                  ? strnlen(macro.name, sizeof macro.name)
-                  : sizeof slot.macroName - 1);
-  slot.count = int16_t(macro.count);
-  std::memcpy(slot.data, macro.events, sizeof slot.data);
-  slot.repeat = macro.repeat;
 }
 
 void StoreKeyCombination(MacroKeyInfo& slot, uint8_t usage, uint8_t modifierBits) {

@@ -1,5 +1,6 @@
 // The function menu of the main dialog's button controls: what it offers, in
-// its order, and what a chosen command does to the button's record.
+// its order, and what a chosen command does to a button's record (the button
+// page's menu stores its choices the same way).
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@ struct MenuEntry {
   std::string text;       // caption text of stored-macro entries
   bool checked = false;
   std::vector<MenuEntry> items;  // Submenu: its entries
+  int width = 0;                 // Submenu: its width (0: as its texts need)
 };
 
 // Menu commands of the function menu.
@@ -43,10 +45,6 @@ bool KeepsPrimaryClick(const Profile& profile, int button, int newCode, int butt
 // the macro copy (count, events, name); repeat, play mode and program stay.
 void StoreFunction(MacroKeyInfo& slot, int code);
 
-// Copies a stored macro into a button: name (cut to the slot's 24
-// characters), count, all event bytes and the repeat count.
-void CopyMacroIntoSlot(MacroKeyInfo& slot, const MacroRecord& macro);
-
 // Stores a key combination from the shortcut dialog: count 1, the key's
 // usage and the modifier bits, and no macro name.
 void StoreKeyCombination(MacroKeyInfo& slot, uint8_t usage, uint8_t modifierBits);
@@ -63,6 +61,8 @@ class FunctionDialogs {
   virtual bool ChoosePlayer(int& player) = 0;
   // The key's usage and the modifier bits, as a button slot keeps them.
   virtual bool ChooseKeyCombination(uint8_t& usage, uint8_t& modifierBits) = 0;
+  // The macro manager, modal; it changes no code itself.
+  virtual void ManageMacros() = 0;
 };
 
 // Stores a program path. A path that doesn't fit the 260-byte field is
