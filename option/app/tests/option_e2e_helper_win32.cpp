@@ -11,6 +11,11 @@
 //   close TITLE              closes the window of that title
 //   monitor-exit             ends Monitor through its tray command
 //   profile GMP OUT          the fields of a profile file the test checks
+//   macros DAT OUT           the macros of a store file: "name repeat count:
+//                            +cc/ms -cc/ms ..." (press, release, pause after)
+//   inputlog OUT             every key and mouse button that reaches the
+//                            desktop (swallowed), one "down 41 <ms>" line
+//                            each, rewritten into OUT as they come
 // The long-running commands write OUT.ready once they are in place and end on
 // WM_CLOSE or after four minutes, so a failed test leaves nothing behind.
 #include <windows.h>
@@ -19,7 +24,9 @@
 #include <fstream>
 #include <string>
 
+#include "monitor/service/tests/input_hook_recorder_win32.h"
 #include "option/skin/placement.h"
+#include "settings/macro_store.h"
 #include "settings/ini_file.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
@@ -186,6 +193,49 @@ int DescribeProfile(const char* gmp) {
   return 0;
 }
 
+int DescribeMacros(const char* store) {
+  MacroStore macros;
+  macros.LoadFrom(IniFile::Load(store));
+  std::string text;
+  for (int i = 0; i < macros.Count(); ++i) {
+    const MacroRecord& m = *macros.Get(i);
+    text += Bounded(m.name, sizeof m.name) + " " + std::to_string(m.repeat) + " " + std::to_string(m.count) + ":";
+    for (int e = 0; e < m.count; ++e) {
+      char step[32];
+      std::snprintf(step, sizeof step, " %c%02x/%u", m.events[e].direction == kEventRelease ? '-' : '+',
+                    m.events[e].code, m.events[e].delay);
+      text += step;
+    }
+    text += "\n";
+  }
+  WriteText(g_out, text);
+  return 0;
+}
+
+// Rewrites OUT with what the hooks saw, every 100 ms, until closed.
+CInputHookRecorder* g_recorder = nullptr;
+size_t g_written = 0;
+
+void CALLBACK WriteSeen(HWND, UINT, UINT_PTR, DWORD) {
+  const std::vector<SeenKey> seen = g_recorder->Seen();
+  if (seen.size() == g_written) return;
+  g_written = seen.size();
+  std::string text;
+  for (const SeenKey& k : seen) text += k.what + " " + std::to_string(static_cast<long long>(k.ms)) + "\n";
+  WriteText(g_out, text);
+}
+
+int InputLog() {
+  CInputHookRecorder recorder;
+  if (!recorder.Ready()) return WriteText(g_out, "no-hooks\n"), 1;
+  g_recorder = &recorder;
+  WriteText(g_out, "");
+  MakeWindow("Option e2e input log", false);
+  SetTimer(nullptr, 0, 100, WriteSeen);
+  SignalReady();
+  return Pump();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -202,6 +252,8 @@ int main(int argc, char** argv) {
   if (command == "close" && argc == 3) return Close(argv[2]);
   if (command == "monitor-exit") return MonitorExit();
   if (command == "profile" && argc == 4) return g_out = argv[3], DescribeProfile(argv[2]);
+  if (command == "macros" && argc == 4) return g_out = argv[3], DescribeMacros(argv[2]);
+  if (command == "inputlog" && argc == 3) return g_out = argv[2], InputLog();
   std::fprintf(stderr, "usage: see the top of option_e2e_helper_win32.cpp\n");
   return 2;
 }
