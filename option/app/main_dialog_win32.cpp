@@ -122,8 +122,7 @@ void CMainDialog::OnShown() {
   InstallMenuPainter();
   // The first page comes once the dialog is painted (a timer message comes
   // only when nothing is left to paint): making a page and decoding its
-  // pictures took a fifth of Option's start. Its pictures are decoded
-  // meanwhile.
+  // pictures took a fifth of Option's start.
   SetTimer(Hwnd(), TIMER_FIRST_PAGE, USER_TIMER_MINIMUM, nullptr);
 }
 

@@ -10,14 +10,14 @@ constexpr int kFirstKey = 20;  // BUTTONPOS key of button 0
 bool CButtonPage::Create(HWND parent, const RECT& where) {
   parent_ = parent;
   where_ = where;
-  skinMissing_ = !PreloadPictures();
-  return !skinMissing_;
+  return true;
 }
 
 void CButtonPage::Show(bool visible) {
   if (visible && !IsCreated()) {
     if (skinMissing_) return;
-    if (!CreatePage(parent_, where_.left, where_.top)) {
+    // The state pictures are cut on their own thread once the page is painted.
+    if (!PreloadPictures() || !CreatePage(parent_, where_.left, where_.top)) {
       skinMissing_ = true;
       return;
     }

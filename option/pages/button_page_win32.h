@@ -12,16 +12,17 @@
 #include "option/pages/button_page_menu.h"
 #include "option/pages/option_page_win32.h"
 #include "option/pages/page_context.h"
-#include "wingui/gdi_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
+#include "wingui/gdi_win32.h"
 
 class CButtonPage final : public CSkinDialog, public OptionPage {
  public:
   explicit CButtonPage(PageContext& context) : CSkinDialog("skin_button_page.ini"), context_(context) {}
 
-  // OptionPage: the window is made when the page is first shown; its
-  // pictures are decoded from Create on, beside the rest of the main dialog.
+  // OptionPage: the window and its pictures are made when the page is first
+  // shown, which the main dialog does once it is painted: Option's start
+  // decodes none of them.
   bool Create(HWND parent, const RECT& where) override;
   void Show(bool visible) override;
   void Refresh() override { RefreshLabels(); }
