@@ -8,6 +8,7 @@
 #include "option/app/option_links_win32.h"
 #include "option/pages/button_page_win32.h"
 #include "option/pages/dpi_page_win32.h"
+#include "option/pages/lighting_page_win32.h"
 #include "option/pages/macro_manager_win32.h"
 #include "option/pages/performance_page_win32.h"
 #include "option/skin/menu_painter_win32.h"
@@ -68,7 +69,11 @@ class COptionApp {
       dialog.SetPage(CMainDialog::kButtonsPage, std::make_unique<CButtonPage>(dialog.Pages()));
       dialog.SetPage(CMainDialog::kMacrosPage, std::make_unique<CMacroManagerPage>(dialog.Pages()));
       dialog.SetPage(CMainDialog::kPerformancePage, std::make_unique<CPerformancePage>(working));
-      dialog.SetPage(CMainDialog::kDpiPage, std::make_unique<CDpiPage>(working));
+      auto lighting = std::make_unique<CLightingPage>(working, [&captions](int id) { return captions.Get(id); });
+      auto dpi = std::make_unique<CDpiPage>(working);
+      dpi->SetCurrentLevelListener(lighting.get());  // the dialog keeps both as long
+      dialog.SetPage(CMainDialog::kLightingPage, std::move(lighting));
+      dialog.SetPage(CMainDialog::kDpiPage, std::move(dpi));
       dialog.Start(partners.MonitorRunning());
       result = static_cast<int>(dialog.DoModal(nullptr, names::kOptionTitle));
     }

@@ -1,6 +1,6 @@
 // Told which sensitivity level the user made current on the DPI page. The
-// single-colour lighting panel listens: it holds down its colour button of
-// that level (button i of its row of seven for level i).
+// lighting page listens: its single-colour panel holds down the button of
+// that level's colour, the colour its row of seven now edits.
 #pragma once
 
 class CurrentLevelListener {
