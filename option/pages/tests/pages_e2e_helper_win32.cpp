@@ -1,13 +1,23 @@
-// The Win32 side of the performance pages' end-to-end test
-// (performance_pages_end_to_end.sh), which clicks and drags with real X
-// events. One command per run:
+// The Win32 side of the pages' end-to-end tests (pages_e2e_lib.sh and the
+// scripts that source it), which click and drag with real X events. One
+// command per run:
 //   idle                     waits until Option's window thread has handled
 //                            everything (at most ten seconds)
+//   settled X Y              exit 0 once no window of Option's other than the
+//                            one at the screen point holds the mouse capture
+//                            (at most ten seconds): a button that keeps it
+//                            to follow its hover would take the next click
 //   class-at X Y CLASS       exit 0 when the window at the screen point, or
 //                            one that holds it, is of the window class
+//   text-at X Y OUT          the text of the window at the screen point
+//   menu-open [OUT]          exit 0 while a popup menu is on the screen; its
+//                            rectangle on the screen
 //   profile GMP OUT          the edited fields of the first profile of a file
 //   block OUT                the same of the shared block's current profile
 //   system OUT               the system mouse settings: registry and live
+//   default-profile GMP N LIGHTTYPE
+//                            writes the defaults of profile N with that
+//                            LightType
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +26,7 @@
 #include <string>
 
 #include "settings/profile_files.h"
+#include "settings/profile_record.h"
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
 
@@ -39,6 +50,51 @@ int Idle() {
   return waited == 0 ? 0 : 1;
 }
 
+int Settled(int x, int y) {
+  HWND option = FindWindowA(nullptr, names::kOptionTitle);
+  const DWORD thread = option ? GetWindowThreadProcessId(option, nullptr) : 0;
+  if (!thread) return 1;
+  for (int i = 0; i < 500; ++i) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) return 1;
+    const HWND at = WindowFromPoint(POINT{x, y});
+    // A menu's own loop reads the pointer, whoever holds the capture.
+    if ((info.flags & GUI_INMENUMODE) || !info.hwndCapture || info.hwndCapture == at ||
+        IsChild(info.hwndCapture, at))
+      return 0;
+    Sleep(20);
+  }
+  return 1;
+}
+
+int TextAt(int x, int y, const std::filesystem::path& out) {
+  HWND w = WindowFromPoint(POINT{x, y});
+  if (!w) return 1;
+  char text[256] = {};
+  GetWindowTextA(w, text, sizeof text);
+  WriteText(out, std::string(text) + "\n");
+  return 0;
+}
+
+int MenuOpen(const wchar_t* out) {
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return 1;
+  RECT r{};
+  GetWindowRect(menu, &r);
+  if (out)
+    WriteText(out, std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+                       std::to_string(r.bottom) + "\n");
+  return 0;
+}
+
+int WriteDefaultProfile(const std::filesystem::path& gmp, int n, int lightType) {
+  Profile p{};
+  SetDefaultProfile(p, n);
+  p.LightType = lightType;
+  return SaveProfile(p, gmp) == 1 ? 0 : 1;
+}
+
 int ClassAt(int x, int y, const std::wstring& wanted) {
   for (HWND w = WindowFromPoint(POINT{x, y}); w; w = GetParent(w)) {
     wchar_t name[64] = {};
@@ -56,12 +112,16 @@ std::string Describe(const Profile& p) {
     for (int i = 0; i < n; ++i) s += " " + std::to_string(v[i]);
     return s;
   };
-  std::string colours;
-  for (uint32_t c : p.DPIColor) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, " %06x", static_cast<unsigned>(c));
-    colours += hex;
-  }
+  auto hex = [](const uint32_t* v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) {
+      char one[16];
+      std::snprintf(one, sizeof one, " %06x", static_cast<unsigned>(v[i]));
+      s += one;
+    }
+    return s;
+  };
+  const std::string colours = hex(p.DPIColor, kLevelCount);
   line("levels", ints(p.CpiLevel_X, kLevelCount));
   line("in-use", ints(p.dpiStepFlag, kLevelCount));
   line("current", ints(&p.CpiStep, 1));
@@ -74,6 +134,16 @@ std::string Describe(const Profile& p) {
   line("wheel", ints(&p.ScrollWheelSpeed, 1) + ints(&p.ScrollWheelFlag, 1));
   line("tilt", ints(&p.TiltSpeed, 1));
   line("double-click", ints(&p.DbleClickSpeed, 1));
+  line("light-type", ints(&p.LightType, 1));
+  line("single", ints(&p.DanSeType, 1) + ints(&p.DanSeSpeed, 1) + ints(&p.DanSeSpecielSpeed, 1) +
+                     ints(&p.DanSeIntensity, 1));
+  line("level-colours", ints(p.ColorOptions, 8));
+  line("neon", ints(&p.NeonIntensity, 1) + ints(&p.NeonSpeed, 1) + ints(&p.NeonSpecielSpeed, 1));
+  line("wave", ints(&p.LightSwitch, 1) + ints(&p.XuanCaiDirection, 1) + ints(&p.XuanCaiSpeed, 1) +
+                   ints(&p.XuanCaiSpecielSpeed, 1));
+  line("seven", ints(&p.QiSeIntensity, 1) + ints(&p.QiSeType, 1) + ints(&p.QiSeSpeed, 1) +
+                    ints(&p.QiSeSpecielSpeed, 1));
+  line("seven-colours", hex(p.ClQiSeColor, 7));
   return text;
 }
 
@@ -126,7 +196,12 @@ int DescribeSystem(const std::filesystem::path& out) {
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"idle") return Idle();
+  if (command == L"settled" && argc == 4) return Settled(_wtoi(argv[2]), _wtoi(argv[3]));
   if (command == L"class-at" && argc == 5) return ClassAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+  if (command == L"text-at" && argc == 5) return TextAt(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+  if (command == L"menu-open") return MenuOpen(argc > 2 ? argv[2] : nullptr);
+  if (command == L"default-profile" && argc == 5)
+    return WriteDefaultProfile(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
   if (command == L"profile" && argc == 4) return DescribeFile(argv[2], argv[3]);
   if (command == L"block" && argc == 3) return DescribeBlock(argv[2]);
   if (command == L"system" && argc == 3) return DescribeSystem(argv[2]);
