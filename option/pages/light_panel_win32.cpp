@@ -4,6 +4,7 @@
 
 #include "option/pages/dpi_color_dialog_win32.h"
 #include "option/pages/level_values.h"
+#include "option/skin/control_messages.h"
 #include "option/skin/skin_state.h"
 #include "settings/system_names.h"
 

@@ -15,10 +15,10 @@
 #include "option/pages/light_panel_win32.h"
 #include "option/pages/lighting_rules.h"
 #include "option/pages/option_page_win32.h"
-#include "option/skin/gdi_handles_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "settings/profile_set.h"
+#include "wingui/gdi_win32.h"
 
 class CLightingPage final : public CSkinDialog, public OptionPage, public CurrentLevelListener {
  public:
@@ -64,5 +64,5 @@ class CLightingPage final : public CSkinDialog, public OptionPage, public Curren
   CLightPanel neon_, wave_;
   CSevenColoursPanel seven_;
   EffectMenuGuard menuGuard_;
-  Font menuFont_;
+  CFont menuFont_;
 };

@@ -10,7 +10,12 @@
 #include "settings/profile_set.h"
 
 // The four effects, by their LightType value; each has a panel of its own.
-enum class LightEffect { SingleColour = 0, Neon = 1, ColourWave = 2, SevenColours = 3 };
+enum class LightEffect {
+  SingleColour = kLightSingleColour,
+  Neon = kLightNeon,
+  ColourWave = kLightColourWave,
+  SevenColours = kLightSevenColours,
+};
 inline constexpr int kLightEffectCount = 4;
 
 // The panel a LightType shows: its own, single colour for a value outside 0..3.

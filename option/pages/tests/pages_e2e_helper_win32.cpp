@@ -29,6 +29,7 @@
 #include "settings/profile_record.h"
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
+#include "wingui/handles_win32.h"
 
 namespace {
 
@@ -43,11 +44,9 @@ int Idle() {
   HWND option = FindWindowA(nullptr, names::kOptionTitle);
   DWORD pid = 0;
   if (!option || !GetWindowThreadProcessId(option, &pid)) return 1;
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid);
+  const CHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid));
   if (!process) return 1;
-  const DWORD waited = WaitForInputIdle(process, 10000);
-  CloseHandle(process);
-  return waited == 0 ? 0 : 1;
+  return WaitForInputIdle(process.Get(), 10000) == 0 ? 0 : 1;
 }
 
 int Settled(int x, int y) {
