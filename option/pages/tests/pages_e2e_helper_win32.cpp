@@ -62,6 +62,12 @@ int Settled(int x, int y) {
     if ((info.flags & GUI_INMENUMODE) || !info.hwndCapture || info.hwndCapture == at ||
         IsChild(info.hwndCapture, at))
       return 0;
+    if (i == 499) {
+      char held[64] = {}, under[64] = {};
+      GetClassNameA(info.hwndCapture, held, sizeof held);
+      GetClassNameA(at, under, sizeof under);
+      std::printf("capture: %s, at the point: %s\n", held, under);
+    }
     Sleep(20);
   }
   return 1;

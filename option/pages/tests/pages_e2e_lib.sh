@@ -63,9 +63,12 @@ rect() {
 # The click waits until the window that kept the capture to follow its hover
 # has seen the pointer leave: it would take the click otherwise.
 click() {
+  xdotool mousemove --sync $(($1 + 1)) "$2"
+  idle
   xdotool mousemove --sync "$1" "$2"
   idle
-  wine "$helper" settled "$1" "$2" >/dev/null 2>&1 </dev/null || fail "the capture stays elsewhere"
+  local held
+  held=$(wine "$helper" settled "$1" "$2" 2>/dev/null </dev/null) || fail "the capture stays elsewhere: $held"
   xdotool click 1
   idle
 }
