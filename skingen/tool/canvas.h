@@ -27,6 +27,10 @@ class Canvas {
   Image ToImage();
   // One byte per pixel: the alpha of what was drawn (A8 or ARGB32 surfaces).
   std::vector<uint8_t> Coverage(int* stride);
+  // Red, green, blue, alpha per pixel, straight alpha, rows from the top
+  // (ARGB32 surfaces), and the same as a PNG file.
+  std::vector<uint8_t> ToRgba();
+  std::vector<uint8_t> ToPng();
 
  private:
   int width_, height_;

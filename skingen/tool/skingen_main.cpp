@@ -1,5 +1,7 @@
 // skingen <layouts folder> <skins folder>: renders every layout description
 // of the layouts folder into its skin description file and pictures.
+// skingen --icons <folder>: renders the programs' icons, Option.ico and
+// Monitor.ico, and the setup program's side picture, setup_side.bmp.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "skingen/mask.h"
 #include "skingen/skin_ini.h"
 #include "skingen/tool/canvas.h"
+#include "skingen/tool/icons.h"
 #include "skingen/tool/jpeg_writer.h"
 #include "skingen/tool/paint.h"
 
@@ -147,11 +150,27 @@ std::string Check(const Layout& l) {
   return {};
 }
 
+int WriteIcons(const fs::path& target) {
+  std::error_code ec;
+  fs::create_directories(target, ec);
+  for (const char* program : {"Option", "Monitor"}) {
+    const fs::path file = target / (std::string(program) + ".ico");
+    if (!WriteFile(file, RenderIcon(program))) {
+      std::fprintf(stderr, "skingen: cannot write %s\n", file.c_str());
+      return 1;
+    }
+  }
+  if (!WritePicture(target / "setup_side.bmp", RenderSetupSide())) return 1;
+  std::printf("skingen: icons written to %s\n", target.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string_view(argv[1]) == "--icons") return WriteIcons(argv[2]);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: skingen <layouts folder> <skins folder>\n");
+    std::fprintf(stderr, "usage: skingen <layouts folder> <skins folder>\n       skingen --icons <folder>\n");
     return 2;
   }
   const fs::path sources = argv[1], target = argv[2];
