@@ -141,3 +141,19 @@ function(osprey_split_debug target)
       VERBATIM)
   endif()
 endfunction()
+
+# osprey_program_icon(target script.rc): the program's resource script, whose
+# icons skingen renders at build time into <build>/icons (target icons).
+# Without a native skingen there are no icons and the program goes without.
+function(osprey_program_icon target script)
+  if(NOT WIN32 OR NOT TARGET icons)
+    return()
+  endif()
+  enable_language(RC)
+  set(rc ${CMAKE_CURRENT_SOURCE_DIR}/${script})
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/icons/Option.ico;${CMAKE_BINARY_DIR}/icons/Monitor.ico"
+    INCLUDE_DIRECTORIES "${CMAKE_BINARY_DIR}/icons;${PROJECT_SOURCE_DIR}")
+  add_dependencies(${target} icons)
+endfunction()

@@ -4,12 +4,20 @@
 
 #include <cstring>
 
+#include "monitor/service/monitor_resources.h"
 #include "settings/system_names.h"
 #include "settings/system_path_win32.h"
 
 namespace {
 
+// The program file's icon at the tray's size: its own icon resource, or
+// what the shell makes of the file when there is none. (The shell's answer
+// alone was a blank page under Wine, whose fresh prefixes know no icon of
+// program files.)
 HICON ProgramIcon() {
+  if (HANDLE own = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MONITOR), IMAGE_ICON,
+                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))
+    return static_cast<HICON>(own);
   SHFILEINFOW info{};
   SHGetFileInfoW(ModulePath(nullptr).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
   return info.hIcon;

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "option/app/program_icon_win32.h"
 #include "option/pages/button_dialogs_win32.h"
 #include "option/pages/button_label.h"
 #include "option/pages/menu_tree_win32.h"
@@ -101,6 +102,7 @@ void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {
 
 void CMainDialog::OnInitDialog() {
   SetWindowTextA(Hwnd(), names::kOptionTitle);
+  SetProgramIcons(Hwnd());
   SetHelpTextWindow(reinterpret_cast<uintptr_t>(Hwnd()));
   // Its own taskbar button with a system menu.
   SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
