@@ -10,7 +10,8 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
           mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64
-          xvfb xdotool x11-utils imagemagick libcairo2-dev libjpeg-dev fonts-dejavu-core)
+          xvfb xdotool x11-utils imagemagick libcairo2-dev libjpeg-dev fonts-dejavu-core
+          nsis groff libtiff-tools poppler-utils)
 
 install_prerequisites() {
   local missing=()
