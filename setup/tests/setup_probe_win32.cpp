@@ -23,6 +23,9 @@
 
 #include "settings/macro_store.h"
 #include "settings/system_names.h"
+#include "wingui/handles_win32.h"
+#include "wingui/process_win32.h"
+#include "wingui/window_win32.h"
 
 namespace {
 
@@ -80,28 +83,21 @@ std::wstring ReadString(HKEY key, const wchar_t* name) {
 }
 
 int RunValue(const std::wstring& name, const std::wstring& out) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
+  CRegKey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_READ,
+                    key.Receive()) != ERROR_SUCCESS)
     return 1;
-  std::wstring command = ReadString(key, name.c_str());
-  RegCloseKey(key);
+  const std::wstring command = ReadString(key.Get(), name.c_str());
   if (command.empty()) return 1;
   WriteOut(out, Utf8(command) + "\n");
   // As the shell runs it at logon: the command line as it stands.
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return 2;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return 0;
+  return StartProcess(command) ? 0 : 2;
 }
 
 int Values(const std::wstring& path, const std::wstring& out) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 1;
+  CRegKey owner;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, owner.Receive()) != ERROR_SUCCESS) return 1;
+  const HKEY key = owner.Get();
   std::string text;
   for (DWORD i = 0;; ++i) {
     wchar_t name[256];
@@ -115,26 +111,23 @@ int Values(const std::wstring& path, const std::wstring& out) {
       text += Utf8(name) + "=" + std::to_string(value) + "\n";
     }
   }
-  RegCloseKey(key);
   return WriteOut(out, text) ? 0 : 2;
 }
 
 int Shortcut(const std::wstring& link, const std::wstring& out) {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
   int result = 1;
-  IShellLinkW* shell = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&shell)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      wchar_t target[MAX_PATH * 4] = L"";
-      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
-          SUCCEEDED(shell->GetPath(target, ARRAYSIZE(target), nullptr, SLGP_RAWPATH)))
-        result = WriteOut(out, Utf8(target) + "\n") ? 0 : 2;
-      file->Release();
-    }
-    shell->Release();
-  }
+  {
+    CComPtr<IShellLinkW> shell;
+    CComPtr<IPersistFile> file;
+    wchar_t target[MAX_PATH * 4] = L"";
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(shell.Receive()))) &&
+        SUCCEEDED(shell.Get()->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Receive()))) &&
+        SUCCEEDED(file.Get()->Load(link.c_str(), STGM_READ)) &&
+        SUCCEEDED(shell.Get()->GetPath(target, ARRAYSIZE(target), nullptr, SLGP_RAWPATH)))
+      result = WriteOut(out, Utf8(target) + "\n") ? 0 : 2;
+  }  // released before COM ends
   CoUninitialize();
   return result;
 }
@@ -142,38 +135,38 @@ int Shortcut(const std::wstring& link, const std::wstring& out) {
 // Window icons can't be asked across processes under Wine; the test sees
 // those from the X side.
 int Icon(const std::wstring& program) {
-  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const CModule module(
+      LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
   if (!module) return 2;
   int result = 0;
   for (const int size : {16, 32}) {
-    HANDLE icon = LoadImageW(module, MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, 0);
+    const CIcon icon(
+        static_cast<HICON>(LoadImageW(module.Get(), MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, 0)));
     if (!icon) result = 1;
-    else DestroyIcon(static_cast<HICON>(icon));
   }
-  FreeLibrary(module);
   return result;
 }
 
-LRESULT CALLBACK StubbornProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_CLOSE) return 0;
-  return DefWindowProcW(window, message, wp, lp);
-}
+// A program window that ignores WM_CLOSE.
+class CStubbornWnd final : public CWindow {
+ public:
+  bool Create(const std::string& title) {
+    return CreateWindowOf({"SetupProbeStubborn"}, 0, WS_POPUP, 0, 0, 10, 10, nullptr, 0, title.c_str());
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    return msg == WM_CLOSE ? 0 : Default(msg, wp, lp);
+  }
+};
 
 int Stubborn(const std::wstring& title, const std::wstring& file) {
-  WNDCLASSW type{};
-  type.lpfnWndProc = StubbornProc;
-  type.hInstance = GetModuleHandleW(nullptr);
-  type.lpszClassName = L"SetupProbeStubborn";
-  RegisterClassW(&type);
-  HWND window = CreateWindowW(type.lpszClassName, title.c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                              type.hInstance, nullptr);
-  if (!window || !WriteOut(file, "up\n")) return 2;
+  CStubbornWnd window;
+  if (!window.Create(Utf8(title)) || !WriteOut(file, "up\n")) return 2;
   while (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    PumpMessages();
     Sleep(50);
   }
-  DestroyWindow(window);
   return 0;
 }
 
