@@ -67,6 +67,7 @@ enum : unsigned {
   MSG_PLAY_MACRO = 1648,        // thread message to MacroThread
   MSG_TRANSFER = 1649,          // thread message to TransferThread
   MSG_TRANSFER_DONE = 1650,     // TransferThread -> Monitor's window: wParam kind, lParam result
+  MSG_FOREGROUND_CHANGED = 1651,  // foreground hook -> Monitor's window: lParam event time (ms)
 };
 
 // wParam of MSG_TRANSFER.
@@ -82,7 +83,8 @@ enum : unsigned { CMD_OPEN_OPTION = 6001, CMD_EXIT_MONITOR = 6002 };
 enum : unsigned {
   TIMER_VOLUME_REPEAT = 101,   // 300 ms
   TIMER_KEY_REPEAT = 102,      // 1000 ms, then 100 ms
-  TIMER_AUTO_SWITCH = 500,     // 2000 ms
+  TIMER_AUTO_SWITCH = 500,     // 10 s: safety net behind the foreground hook
   TIMER_FIRST_TRANSFER = 502,  // 200 ms, once
+  TIMER_FOREGROUND_SETTLE = 503,  // once: the foreground has settled, choose the profile
 };
 inline constexpr unsigned kTrayIconId = 102;

@@ -75,6 +75,9 @@ struct Icon : NullIsNone {
 struct Hook : NullIsNone {
   static void Close(HHOOK hook) { UnhookWindowsHookEx(hook); }
 };
+struct WinEventHook : NullIsNone {
+  static void Close(HWINEVENTHOOK hook) { UnhookWinEvent(hook); }
+};
 struct GlobalMemory : NullIsNone {
   static void Close(HGLOBAL memory) { GlobalFree(memory); }
 };
@@ -94,6 +97,7 @@ using CRegKey = CUniqueHandle<HKEY, wingui_traits::RegKey>;
 using CMenu = CUniqueHandle<HMENU, wingui_traits::Menu>;
 using CIcon = CUniqueHandle<HICON, wingui_traits::Icon>;
 using CHook = CUniqueHandle<HHOOK, wingui_traits::Hook>;
+using CWinEventHook = CUniqueHandle<HWINEVENTHOOK, wingui_traits::WinEventHook>;
 using CGlobalMemory = CUniqueHandle<HGLOBAL, wingui_traits::GlobalMemory>;
 // A COM interface, released once.
 template <typename Interface>

@@ -9,7 +9,12 @@
 
 namespace {
 
-inline constexpr unsigned kAutoSwitchPeriod = 2000;
+// Foreground changes are announced as they happen; the timer only catches
+// one that was missed.
+inline constexpr unsigned kSafetyNetPeriod = 10000;
+// A program already in front when the mouse comes is looked at once the
+// first transfer is under way.
+inline constexpr unsigned kFirstForegroundCheck = 2000;
 inline constexpr unsigned kFirstTransferDelay = 200;
 // The mouse needs a moment after it announces itself before it takes reports.
 inline constexpr unsigned kArrivalSettleTime = 1000;
@@ -50,7 +55,7 @@ bool CMonitorCore::Start(bool openOptionRequest) {
   const bool attached = device_.ConnectDevice();
   deviceState_ = attached ? kDeviceAttached : kDeviceNotFound;
   if (attached) {
-    shell_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
+    StartSwitchTimers();
     shell_.StartTimer(TIMER_FIRST_TRANSFER, kFirstTransferDelay);
     ShowTrayIcon();
     if (openOptionRequest) OnCustomizer();
@@ -65,7 +70,7 @@ bool CMonitorCore::Start(bool openOptionRequest) {
 }
 
 void CMonitorCore::Shutdown() {
-  shell_.StopTimer(TIMER_AUTO_SWITCH);
+  StopSwitchTimers();
   shell_.StopTimer(TIMER_FIRST_TRANSFER);
   if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
     desktop_.PostClose(option);
@@ -126,6 +131,11 @@ void CMonitorCore::OnTimer(unsigned id) {
       if (!trayShown_) ShowTrayIcon();
       AutoSwitch();
       break;
+    case TIMER_FOREGROUND_SETTLE:
+      shell_.StopTimer(TIMER_FOREGROUND_SETTLE);
+      settle_.Reset();
+      AutoSwitch();
+      break;
     case TIMER_FIRST_TRANSFER:
       shell_.StopTimer(TIMER_FIRST_TRANSFER);
       device_.PostTransfer(TRANSFER_FULL, set_);
@@ -137,6 +147,23 @@ void CMonitorCore::OnTimer(unsigned id) {
     default:
       break;
   }
+}
+
+void CMonitorCore::OnForegroundChanged(uint32_t now) {
+  // Without the mouse there is nothing to switch.
+  if (deviceState_ != kDeviceAttached) return;
+  if (const unsigned delay = settle_.OnChange(now)) shell_.StartTimer(TIMER_FOREGROUND_SETTLE, delay);
+}
+
+void CMonitorCore::StartSwitchTimers() {
+  shell_.StartTimer(TIMER_AUTO_SWITCH, kSafetyNetPeriod);
+  shell_.StartTimer(TIMER_FOREGROUND_SETTLE, kFirstForegroundCheck);
+}
+
+void CMonitorCore::StopSwitchTimers() {
+  shell_.StopTimer(TIMER_AUTO_SWITCH);
+  shell_.StopTimer(TIMER_FOREGROUND_SETTLE);
+  settle_.Reset();
 }
 
 void CMonitorCore::AutoSwitch() {
@@ -202,7 +229,7 @@ void CMonitorCore::OnDeviceArrival() {
   device_.PostTransfer(TRANSFER_FULL, set_);
   ShowTrayIcon();
   files_.WriteDeviceState(1);
-  shell_.StartTimer(TIMER_AUTO_SWITCH, kAutoSwitchPeriod);
+  StartSwitchTimers();
 }
 
 void CMonitorCore::OnDeviceRemoval() {
@@ -213,7 +240,7 @@ void CMonitorCore::OnDeviceRemoval() {
   device_.RequestTransferAbort();
   shell_.RemoveTrayIcon();
   trayShown_ = false;
-  shell_.StopTimer(TIMER_AUTO_SWITCH);
+  StopSwitchTimers();
   files_.WriteDeviceState(0);
   if (WindowHandle option = desktop_.FindWindowByTitle(names::kOptionTitle))
     desktop_.PostClose(option);

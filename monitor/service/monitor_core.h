@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "monitor/device/device_events.h"
 #include "monitor/device/transfer.h"
+#include "monitor/service/foreground_settle.h"
 #include "monitor/service/host_actions.h"
 #include "monitor/service/monitor_platform.h"
 #include "settings/profile_set.h"
@@ -34,6 +36,8 @@ class CMonitorCore : public DeviceEventSink {
   void OnCopyBlockAndApply();   // 1227
   void OnDeviceMessage(uint32_t eventWord);
   void OnTimer(unsigned id);
+  // Another window came to the foreground at now (ms).
+  void OnForegroundChanged(uint32_t now);
   void OnCustomizer();          // command 6001
   // The shell's taskbar was (re)created: icons must be added again.
   void OnTaskbarCreated();
@@ -65,6 +69,8 @@ class CMonitorCore : public DeviceEventSink {
   enum class Mirror { kProfile, kLevel, kOther };
   void MirrorToOption(Mirror what, int level);
   void AutoSwitch();
+  void StartSwitchTimers();
+  void StopSwitchTimers();
   void MacroNotice(int button);
   void PostToOption(unsigned message);
   void PostToOverlay(unsigned message, uintptr_t wParam, intptr_t lParam);
@@ -82,4 +88,5 @@ class CMonitorCore : public DeviceEventSink {
   OverlaySetting notices_{};
   int deviceState_ = kDeviceNotFound;
   bool trayShown_ = false;
+  CForegroundSettle settle_;
 };

@@ -1,11 +1,11 @@
 #include "monitor/service/monitor_desktop_win32.h"
 
-#include <algorithm>
-#include <cctype>
+#include <string>
 
 #include "monitor/service/desktop_actions_win32.h"
 #include "monitor/service/scroll_redirect.h"
 #include "monitor/service/window_tree_win32.h"
+#include "settings/system_path_win32.h"
 #include "settings/system_settings_apply_win32.h"
 #include "settings/system_settings_store.h"
 #include "wingui/handles_win32.h"
@@ -28,21 +28,22 @@ void CMonitorDesktopWin32::PostClose(WindowHandle w) { PostMessageA(H(w), WM_CLO
 void CMonitorDesktopWin32::ActivateWindow(WindowHandle w) { BringForward(H(w)); }
 
 std::string CMonitorDesktopWin32::ForegroundProgramName() {
-  // One process per tick: the foreground window's, not a walk of them all.
+  // The foreground window's own process, not a walk of them all.
   HWND foreground = GetForegroundWindow();
   if (!foreground) return {};
   DWORD pid = 0;
   GetWindowThreadProcessId(foreground, &pid);
   const CHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
   if (!process) return {};
-  char path[MAX_PATH] = {};
-  DWORD size = MAX_PATH;
-  if (!QueryFullProcessImageNameA(process.Get(), 0, path, &size)) return {};
-  std::string name(path, size);
+  std::wstring path(32768, L'\0');  // the longest path the system allows
+  DWORD size = static_cast<DWORD>(path.size());
+  if (!QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size)) return {};
+  path.resize(size);
+  // Spelled as a chosen program is in GameFile: the ANSI path, or its short form.
+  std::string name = AnsiFromPath(path);
   const size_t slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name.erase(0, slash + 1);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (!name.empty()) CharLowerBuffA(name.data(), static_cast<DWORD>(name.size()));
   return name;
 }
 

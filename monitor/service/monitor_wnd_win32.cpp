@@ -37,6 +37,7 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case MSG_TRANSFER_DONE:
       OnTransferDone(static_cast<unsigned>(wParam), static_cast<TransferResult>(lParam));
       return 0;
+    case MSG_FOREGROUND_CHANGED: core_->OnForegroundChanged(static_cast<uint32_t>(lParam)); return 0;
     case MSG_APPLY: core_->OnApplyRequest(); return 0;
     case MSG_COPY_BLOCK: core_->OnCopyBlock(); return 0;
     case MSG_COPY_BLOCK_APPLY: core_->OnCopyBlockAndApply(); return 0;
@@ -67,10 +68,13 @@ LRESULT CMonitorWnd::OnCreate() {
     return -1;
   }
   core_->SetHostActions(parts_->desktop.Actions());
+  foregroundHook_ = std::make_unique<CForegroundHook>(Hwnd());
+  if (!foregroundHook_->Active()) parts_->shell.Trace("CMonitorWnd foreground hook failed\n");
   return 0;
 }
 
 void CMonitorWnd::OnDestroy() {
+  foregroundHook_.reset();
   core_->SetHostActions(nullptr);
   core_->Shutdown();
   CoUninitialize();

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "monitor/service/foreground_hook_win32.h"
 #include "monitor/service/monitor_core.h"
 #include "monitor/service/monitor_desktop_win32.h"
 #include "monitor/service/monitor_device_win32.h"
@@ -50,4 +51,5 @@ class CMonitorWnd final : public CWindow {
   bool openOptionRequest_;
   std::unique_ptr<Parts> parts_;
   std::unique_ptr<CMonitorCore> core_;
+  std::unique_ptr<CForegroundHook> foregroundHook_;
 };

@@ -1,6 +1,6 @@
 // Idle cost of Monitor: CPU time over 60 s with the mouse attached and a
-// foreground program that no profile names (the automatic switch ticks every
-// two seconds and finds nothing). Prints the share of one core.
+// foreground program that no profile names (the automatic switch finds
+// nothing to do). Prints the share of one core.
 //   bench_idle_cost_win32 [SECONDS]
 // Wine reports no CPU time for another process (and rounds its own to 10 ms),
 // so under Wine the figure is the scheduler's nanosecond count of every

@@ -61,7 +61,7 @@ TEST_F(MonitorCoreTest, StartWithTheMouseAttached) {
   ASSERT_TRUE(core.Start(false));
   const std::vector<std::string> expected = {
       "load", "read overlay", "mutex", "block create", "block write", "workers", "connect",
-      "timer 500 2000", "timer 502 200", "tray add", "key Device 1", "apply system",
+      "timer 500 10000", "timer 503 2000", "timer 502 200", "tray add", "key Device 1", "apply system",
       "open C:\\Osprey\\Overlay.exe", "open C:\\Osprey\\Applets\\SysGauge.exe",
       "open C:\\Osprey\\Applets\\MailWatch.EXE"};
   EXPECT_EQ(fake.log, expected);
@@ -73,7 +73,7 @@ TEST_F(MonitorCoreTest, StartWithoutTheMouseHasNoTrayNoTimers) {
   fake.attachedAtStart = false;
   ASSERT_TRUE(core.Start(true));
   EXPECT_FALSE(fake.Has("tray add"));
-  EXPECT_FALSE(fake.Has("timer 500 2000"));
+  EXPECT_FALSE(fake.Has("timer 500 10000"));
   EXPECT_FALSE(fake.Has("timer 502 200"));
   EXPECT_EQ(fake.deviceStateKey, 0);
   EXPECT_EQ(core.DeviceStateValue(), kDeviceNotFound);
@@ -169,7 +169,7 @@ TEST_F(MonitorCoreTest, ArrivalWaitsThenMarksEverythingAndTransfersAll) {
   StartWithPartners(false);
   core.OnDeviceMessage(Word(0x7F00, 1));
   const std::vector<std::string> expected = {"sleep 1000", "open device", "transfer 2", "tray add",
-                                             "key Device 1", "timer 500 2000"};
+                                             "key Device 1", "timer 500 10000", "timer 503 2000"};
   EXPECT_EQ(fake.log, expected);
   EXPECT_EQ(core.DeviceStateValue(), kDeviceAttached);
   EXPECT_EQ(core.Settings().ButtonChanged[4][15], 1);
@@ -183,8 +183,9 @@ TEST_F(MonitorCoreTest, ArrivalWaitsThenMarksEverythingAndTransfersAll) {
 TEST_F(MonitorCoreTest, RemovalClosesOptionAndStopsEverything) {
   StartWithPartners();
   core.OnDeviceMessage(Word(0x7F00, 2));
-  const std::vector<std::string> expected = {"close device", "abort", "tray remove",
-                                             "stop timer 500", "key Device 0", "close 11"};
+  const std::vector<std::string> expected = {"close device", "abort",          "tray remove",
+                                             "stop timer 500", "stop timer 503", "key Device 0",
+                                             "close 11"};
   EXPECT_EQ(fake.log, expected);
   EXPECT_EQ(core.DeviceStateValue(), kDeviceRemoved);
   // The mouse reports no releases any more: what its buttons hold comes up.
@@ -340,6 +341,37 @@ TEST_F(MonitorCoreTest, AutoSwitchPicksTheLowestMatchingProfile) {
   EXPECT_EQ(core.Settings().CurrentProfile, 3);
 }
 
+TEST_F(MonitorCoreTest, ForegroundFlickerSettlesIntoOneSwitchToTheLastProgram) {
+  StartWithPartners();
+  std::strcpy(core.Settings().Profiles[2].GameFile, "flash.exe");
+  std::strcpy(core.Settings().Profiles[4].GameFile, "game.exe");
+  core.OnForegroundChanged(1000);  // flash.exe takes the foreground...
+  core.OnForegroundChanged(1020);  // ...and game.exe gets it back
+  fake.foreground = "game.exe";
+  EXPECT_EQ(fake.log, (std::vector<std::string>{"timer 503 40", "timer 503 40"}));
+  fake.log.clear();
+  core.OnTimer(TIMER_FOREGROUND_SETTLE);
+  EXPECT_EQ(fake.Count("transfer 3"), 1);
+  EXPECT_EQ(fake.log.front(), "stop timer 503");
+  EXPECT_EQ(core.Settings().CurrentProfile, 4);
+  fake.log.clear();
+  // Without the mouse nothing is watched.
+  core.OnDeviceMessage(Word(0x7F00, 2));
+  fake.log.clear();
+  core.OnForegroundChanged(2000);
+  EXPECT_TRUE(fake.log.empty());
+}
+
+TEST(ForegroundSettle, WaitsForStillnessButNotPastTheLimit) {
+  CForegroundSettle settle;
+  EXPECT_EQ(settle.OnChange(0xFFFFFFF0u), kForegroundSettle);  // the clock wraps meanwhile
+  EXPECT_EQ(settle.OnChange(0xFFFFFFF0u + 30), kForegroundSettle);
+  EXPECT_EQ(settle.OnChange(0xFFFFFFF0u + kForegroundSettleLimit - 10), 10u);
+  EXPECT_EQ(settle.OnChange(0xFFFFFFF0u + kForegroundSettleLimit), 0u);
+  settle.Reset();
+  EXPECT_EQ(settle.OnChange(500), kForegroundSettle);
+}
+
 TEST_F(MonitorCoreTest, AutoSwitchCutShortByAnUnplugIsNotAnnouncedAgain) {
   fake.overlayRecord.Switches[2] = 1;
   StartWithPartners();
@@ -394,7 +426,7 @@ TEST_F(MonitorCoreTest, ShutdownInOrder) {
   fake.windows[names::kAppletMsnTitle] = 34;
   core.Shutdown();
   const std::vector<std::string> expected = {
-      "stop timer 500", "stop timer 502", "close 11", "close 22", "close 32", "close 34",
+      "stop timer 500", "stop timer 503", "stop timer 502", "close 11", "close 22", "close 32", "close 34",
       "abort", "stop transfer thread", "disconnect", "stop macro thread", "block close",
       "tray remove"};
   EXPECT_EQ(fake.log, expected);

@@ -265,28 +265,66 @@ TEST_F(MonitorEndToEnd, ApplyRunsAChangeTransferAndAnswers1256) {
   EXPECT_EQ(h.ReportLog(), reports);
 }
 
-TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfile) {
+// Starts a stand-in game (it brings itself forward); its window once shown.
+HWND StartGame(CMonitorHarness& h, const std::string& name) {
+  if (!h.StartStandIn(name + ".exe")) return nullptr;
+  const std::string title = "stand-in " + name;
+  HWND window = nullptr;
+  CMonitorHarness::WaitFor([&] {
+    window = FindWindowA(nullptr, title.c_str());
+    return window && IsWindowVisible(window);
+  }, 20000);
+  return window;
+}
+
+TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfileAtOnceAndAFlickerOnlyOnce) {
   StartAll();
   auto set = Block();
   std::strcpy(set->Profiles[3].GameFile, "C:\\Games\\Quake.exe");
+  std::strcpy(set->Profiles[2].GameFile, "D:\\Doom.EXE");
   ASSERT_TRUE(h.WriteBlock(*set));
   SendMessageA(h.MonitorWindow(), MSG_APPLY, 0, 0);
   ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
-  ASSERT_NE(h.StartStandIn("quake.exe"), nullptr);
-  ASSERT_TRUE(CMonitorHarness::WaitFor(
-      [] { return FindWindowA(nullptr, "stand-in quake") != nullptr; }, 20000));
-  HWND game = FindWindowA(nullptr, "stand-in quake");
-  // The game comes forward once it is shown (it also brings itself forward).
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return IsWindowVisible(game) != FALSE; }, 20000));
-  SetForegroundWindow(game);
-  // Switched at a tick of Monitor's timer (its period and what a tick does are
-  // the core's unit tests); here the foreground reaches the block and the mouse.
-  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 3; }, 20000))
-      << "foreground: " << (GetForegroundWindow() == game ? "the game" : "another window");
-  // Command 0x02 for profile 4 (device numbering), with its checksum.
-  EXPECT_TRUE(CMonitorHarness::WaitFor([&] {
-    return Contains(h.ReportLog(), "feature 02 04 00 00 00 00 00 F9");
-  }, 10000)) << h.ReportLog();
+  HWND quake = StartGame(h, "quake"), doom = StartGame(h, "doom");
+  ASSERT_TRUE(quake && doom);
+  ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);  // doom's own coming forward
+  // Activation reports (command 0x02 with the device's profile number and
+  // its checksum) from here on.
+  const std::string toQuake = "feature 02 04 00 00 00 00 00 F9";
+  const std::string toDoom = "feature 02 03 00 00 00 00 00 FA";
+  auto since = [&](size_t from, const std::string& report) { return Count(h.ReportLog().substr(from), report); };
+
+  size_t from = h.ReportLog().size();
+  SetForegroundWindow(quake);
+  // Announced as it happens, not at the next look of the safety-net timer
+  // (every 10 s); how fast is the benchmark's job.
+  ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return since(from, toQuake) == 1; }, 8000)) << h.ReportLog();
+  EXPECT_EQ(Block()->CurrentProfile, 3);
+
+  // A program that takes the foreground and gives it back, twice, ending on
+  // doom: one activation, of the last one. The changes must come closer
+  // together than Monitor waits for the foreground to settle; a test thread
+  // held up between them tries again.
+  bool tight = false;
+  for (int attempt = 0; attempt < 5 && !tight; ++attempt) {
+    if (Block()->CurrentProfile != 3) {
+      SetForegroundWindow(quake);
+      ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 3; }, 5000));
+      ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
+    }
+    from = h.ReportLog().size();
+    const ULONGLONG begun = GetTickCount64();
+    SetForegroundWindow(doom);
+    SetForegroundWindow(quake);
+    SetForegroundWindow(doom);
+    tight = GetTickCount64() - begun <= 20;
+    ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return since(from, toDoom) >= 1; }, 5000)) << h.ReportLog();
+    ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
+  }
+  if (!tight) GTEST_SKIP() << "the test thread never made three foreground changes within 20 ms";
+  EXPECT_EQ(since(from, toDoom), 1u) << h.ReportLog();
+  EXPECT_EQ(since(from, toQuake), 0u) << h.ReportLog();
+  EXPECT_EQ(Block()->CurrentProfile, 2);
 }
 
 TEST_F(MonitorEndToEnd, ExitFromTheTrayCommandEndsEverything) {
