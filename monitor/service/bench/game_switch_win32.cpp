@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     const size_t seen = h.ReportLog().size();
     const std::string wanted = Activation(profiles[which]);
     const double start = NowMs();
-    SetForegroundWindow(windows[which]);
+    CMonitorHarness::BringToForeground(windows[which]);
     bool reported = false;
     while (!reported && NowMs() - start < 10000) {
       reported = h.ReportLog().find(wanted, seen) != std::string::npos;

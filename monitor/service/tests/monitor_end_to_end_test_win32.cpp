@@ -295,7 +295,7 @@ TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfileAtOnceAndAFlickerOnlyOnc
   auto since = [&](size_t from, const std::string& report) { return Count(h.ReportLog().substr(from), report); };
 
   size_t from = h.ReportLog().size();
-  SetForegroundWindow(quake);
+  CMonitorHarness::BringToForeground(quake);
   // Announced as it happens, not at the next look of the safety-net timer
   // (every 10 s); how fast is the benchmark's job.
   ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return since(from, toQuake) == 1; }, 8000)) << h.ReportLog();
@@ -308,15 +308,15 @@ TEST_F(MonitorEndToEnd, ForegroundGameSwitchesTheProfileAtOnceAndAFlickerOnlyOnc
   bool tight = false;
   for (int attempt = 0; attempt < 5 && !tight; ++attempt) {
     if (Block()->CurrentProfile != 3) {
-      SetForegroundWindow(quake);
+      CMonitorHarness::BringToForeground(quake);
       ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return Block()->CurrentProfile == 3; }, 5000));
       ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);
     }
     from = h.ReportLog().size();
     const ULONGLONG begun = GetTickCount64();
-    SetForegroundWindow(doom);
-    SetForegroundWindow(quake);
-    SetForegroundWindow(doom);
+    CMonitorHarness::BringToForeground(doom);
+    CMonitorHarness::BringToForeground(quake);
+    CMonitorHarness::BringToForeground(doom);
     tight = GetTickCount64() - begun <= 20;
     ASSERT_TRUE(CMonitorHarness::WaitFor([&] { return since(from, toDoom) >= 1; }, 5000)) << h.ReportLog();
     ASSERT_EQ(h.Vmctl("wait-idle 700 30000"), 0);

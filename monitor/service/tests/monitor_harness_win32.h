@@ -56,6 +56,11 @@ class CMonitorHarness {
   // shared block under its mutex, then has Monitor copy the block in.
   bool EditCurrentProfile(const std::function<void(Profile&)>& edit);
 
+  // Makes window the foreground window and raises the foreground event, as
+  // Windows does on every change and Wine 8 never does; raised twice, it is
+  // still one change to Monitor.
+  static void BringToForeground(HWND window);
+
   static int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 30000);
   static bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
   // When something happened, on GetTickCount64's clock: not yet at before,
@@ -237,6 +242,16 @@ inline bool CMonitorHarness::EditCurrentProfile(const std::function<void(Profile
   if (mapping) CloseHandle(mapping);
   if (mutex) CloseHandle(mutex);
   return done && SendMessageTimeoutA(monitor, MSG_COPY_BLOCK, 0, 0, SMTO_NORMAL, 10000, nullptr) != 0;
+}
+
+inline void CMonitorHarness::BringToForeground(HWND window) {
+  // Wine raises an event only when this thread knows of a hook for it, and
+  // the thread learns of hooks set since only when it takes a message.
+  PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+  MSG message;
+  PeekMessageA(&message, nullptr, WM_NULL, WM_NULL, PM_REMOVE);
+  SetForegroundWindow(window);
+  NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF);
 }
 
 inline int CMonitorHarness::RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
