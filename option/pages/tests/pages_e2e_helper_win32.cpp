@@ -52,11 +52,12 @@ int Idle() {
 int Settled(int x, int y) {
   HWND option = FindWindowA(nullptr, names::kOptionTitle);
   const DWORD thread = option ? GetWindowThreadProcessId(option, nullptr) : 0;
-  if (!thread) return 1;
+  if (!thread) return std::printf("no window of Option's\n"), 1;
   for (int i = 0; i < 500; ++i) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(thread, &info)) return 1;
+    if (!GetGUIThreadInfo(thread, &info))
+      return std::printf("Option's thread unreadable (%lu)\n", GetLastError()), 1;
     const HWND at = WindowFromPoint(POINT{x, y});
     // A menu's own loop reads the pointer, whoever holds the capture.
     if ((info.flags & GUI_INMENUMODE) || !info.hwndCapture || info.hwndCapture == at ||
@@ -66,7 +67,8 @@ int Settled(int x, int y) {
       char held[64] = {}, under[64] = {};
       GetClassNameA(info.hwndCapture, held, sizeof held);
       GetClassNameA(at, under, sizeof under);
-      std::printf("capture: %s, at the point: %s\n", held, under);
+      std::printf("capture: %s, at the point: %s, left button %s\n", held, under,
+                  GetAsyncKeyState(VK_LBUTTON) < 0 ? "held" : "up");
     }
     Sleep(20);
   }

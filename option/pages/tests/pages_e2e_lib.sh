@@ -68,7 +68,7 @@ click() {
   xdotool mousemove --sync "$1" "$2"
   idle
   local held
-  held=$(wine "$helper" settled "$1" "$2" 2>/dev/null </dev/null) || fail "the capture stays elsewhere: $held"
+  held=$(wine "$helper" settled "$1" "$2" 2>&1 </dev/null) || fail "the capture stays elsewhere: $held"
   xdotool click 1
   idle
 }
