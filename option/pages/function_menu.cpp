@@ -4,35 +4,31 @@
 
 #include "settings/macro_store.h"
 
-namespace {
-
-MenuEntry Command(unsigned command, int caption) {
+MenuEntry MenuCommand(unsigned command, int caption) {
   MenuEntry e;
   e.command = command;
   e.caption = caption;
   return e;
 }
 
-MenuEntry Submenu(int caption, std::vector<MenuEntry> items) {
+MenuEntry MenuSubmenu(int caption, std::vector<MenuEntry> items, int width) {
   MenuEntry e;
   e.kind = MenuEntry::Kind::Submenu;
   e.caption = caption;
+  e.width = width;
   e.items = std::move(items);
   return e;
 }
 
-// Commands first..last captioned from firstCaption upward.
-std::vector<MenuEntry> Run(unsigned first, unsigned last, int firstCaption) {
+std::vector<MenuEntry> MenuRun(unsigned first, unsigned last, int firstCaption) {
   std::vector<MenuEntry> items;
-  for (unsigned c = first; c <= last; ++c) items.push_back(Command(c, firstCaption + int(c - first)));
+  for (unsigned c = first; c <= last; ++c) items.push_back(MenuCommand(c, firstCaption + int(c - first)));
   return items;
 }
 
-}  // namespace
-
 std::vector<MenuEntry> BuildFunctionMenu(const MacroKeyInfo& button,
                                          const std::vector<std::string>& macroNames) {
-  std::vector<MenuEntry> macros{Command(kCmdMacroManager, 1067)};
+  std::vector<MenuEntry> macros{MenuCommand(kCmdMacroManager, 1067)};
   if (!macroNames.empty()) {
     MenuEntry separator;
     separator.kind = MenuEntry::Kind::Separator;
@@ -40,21 +36,21 @@ std::vector<MenuEntry> BuildFunctionMenu(const MacroKeyInfo& button,
   }
   const std::string held(button.macroName, strnlen(button.macroName, sizeof button.macroName));
   for (size_t i = 0; i < macroNames.size(); ++i) {
-    MenuEntry e = Command(kCmdFirstMacro + unsigned(i), 0);
+    MenuEntry e = MenuCommand(kCmdFirstMacro + unsigned(i), 0);
     e.text = macroNames[i];
     e.checked = button.function == kFunctionMacro && SameMacroName(macroNames[i], held);
     macros.push_back(e);
   }
 
   std::vector<MenuEntry> menu;
-  menu.push_back(Submenu(1021, std::move(macros)));
-  menu.push_back(Submenu(1031, Run(1025, 1032, 1032)));
-  menu.push_back(Submenu(1069, Run(1018, 1020, 1024)));
-  menu.push_back(Submenu(1017, Run(1013, 1015, 1018)));
-  menu.push_back(Submenu(1040, Run(1033, 1042, 1041)));
-  for (MenuEntry& e : Run(1001, 1010, 1005)) menu.push_back(e);
-  menu.push_back(Command(1017, 1022));
-  menu.push_back(Command(1021, 1027));
+  menu.push_back(MenuSubmenu(1021, std::move(macros)));
+  menu.push_back(MenuSubmenu(1031, MenuRun(1025, 1032, 1032)));
+  menu.push_back(MenuSubmenu(1069, MenuRun(1018, 1020, 1024)));
+  menu.push_back(MenuSubmenu(1017, MenuRun(1013, 1015, 1018)));
+  menu.push_back(MenuSubmenu(1040, MenuRun(1033, 1042, 1041)));
+  for (MenuEntry& e : MenuRun(1001, 1010, 1005)) menu.push_back(e);
+  menu.push_back(MenuCommand(1017, 1022));
+  menu.push_back(MenuCommand(1021, 1027));
   return menu;
 }
 

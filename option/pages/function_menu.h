@@ -20,6 +20,13 @@ struct MenuEntry {
   int width = 0;                 // Submenu: its width (0: as its texts need)
 };
 
+// Entries of the menus built here and by the button page: a command, a
+// submenu (width 0: as its texts need), and commands first..last captioned
+// from firstCaption upward.
+MenuEntry MenuCommand(unsigned command, int caption);
+MenuEntry MenuSubmenu(int caption, std::vector<MenuEntry> items, int width = 0);
+std::vector<MenuEntry> MenuRun(unsigned first, unsigned last, int firstCaption);
+
 // Menu commands of the function menu.
 inline constexpr unsigned kCmdMacroManager = 1049;
 inline constexpr unsigned kCmdFirstMacro = 1050;   // + position in the store
