@@ -48,14 +48,48 @@ prepare_wine() {
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
-# Use the current display, or start a virtual one when there is none.
+# Use the current display; else OSPREY_DISPLAY when it is given and answers
+# (the caller asked for that one); else a virtual display of our own. Another
+# run's display is never taken by chance: its pointer and keys would land in
+# that run's windows.
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
-  local n=${OSPREY_DISPLAY:-77}
-  while [ -e "/tmp/.X11-unix/X$n" ] && ! DISPLAY=:$n xdpyinfo >/dev/null 2>&1; do n=$((n+1)); done
-  if ! DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
-    (Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &)
-    for _ in $(seq 50); do DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  local n
+  if [ -n "${OSPREY_DISPLAY:-}" ]; then
+    n=$OSPREY_DISPLAY
+    if ! DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
+      # Kept after we end, as the caller's display; a stale lock or socket
+      # of a dead server Xvfb clears itself.
+      start_xvfb "$n" || { echo "display :$n is taken and does not answer" >&2; return 1; }
+    fi
+  else
+    # The first number that no server holds or held; ended with this shell.
+    n=77
+    until [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && start_xvfb "$n" "$$"; do
+      n=$((n+1))
+      [ "$n" -lt 177 ] || { echo "no virtual display could be started" >&2; return 1; }
+    done
   fi
   export DISPLAY=:$n
+}
+
+# start_xvfb N [PID]: an Xvfb of ours on :N, ready; it ends when PID does.
+# Fails when the number is taken, also by a run that took it just now: the
+# server's lock file names the process that holds it.
+start_xvfb() {
+  Xvfb ":$1" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  local xvfb=$!
+  disown "$xvfb" 2>/dev/null || true
+  for _ in $(seq 100); do
+    kill -0 "$xvfb" 2>/dev/null || return 1
+    if DISPLAY=:$1 xdpyinfo >/dev/null 2>&1; then
+      [ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" = "$xvfb" ] || { kill "$xvfb" 2>/dev/null; return 1; }
+      [ -z "${2:-}" ] ||
+        (while kill -0 "$2" 2>/dev/null; do sleep 1; done; kill "$xvfb" 2>/dev/null) >/dev/null 2>&1 </dev/null &
+      return 0
+    fi
+    sleep 0.1
+  done
+  kill "$xvfb" 2>/dev/null
+  return 1
 }

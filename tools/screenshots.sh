@@ -21,7 +21,7 @@ work=$build_win/screenshots
 mkdir -p "$out"
 
 # A display and a prefix of their own: nothing else's windows in the pictures.
-unset DISPLAY
+unset DISPLAY OSPREY_DISPLAY
 ensure_display
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
