@@ -185,7 +185,7 @@ type_in_box 6 18 "$cx" "$cy"
 type_in_box 7 52 "$cx" "$cy"
 type_in_box 8 86 "$cx" "$cy"
 click $(middle skin_dpi_color.ini 1 "$cx" "$cy")
-until_ok 10 colour_dialog_closed "$cd_win" || fail "the colour dialog stayed open"
+until_ok 10 window_closed "$cd_win" || fail "the colour dialog stayed open"
 read -r x y w h < <(rect $SEVEN 10)
 [ "$(pixel $((qx + x + w / 2)) $((qy + y + h / 2)))" = 563412 ] || fail "colour 4 is not shown in its new colour"
 shot lighting_seven

@@ -9,6 +9,7 @@
 #                                screenshots go to OSPREY_E2E_SHOTS when set
 #   make_installation            a fresh installation folder, made current
 #   start_all                    the virtual mouse, Monitor, then Option
+#                                (start_mouse_and_monitor, start_option)
 
 pages_e2e_init() {
   bin=$(cd "$(dirname "$1")" && pwd)
@@ -60,16 +61,21 @@ rect() {
   tr -d '\r' <"$bin/skins/$1" | sed -n "/^\[BUTTONPOS\]/,/^\[/p" | grep -m1 "^$2=" | cut -d= -f2 |
     awk -F, '{ print $2, $3, $4, $5 }'
 }
-# The click waits until the window that kept the capture to follow its hover
-# has seen the pointer leave: it would take the click otherwise.
-click() {
+# Puts the pointer on a screen point for a click. It waits until the window
+# that kept the capture to follow its hover has seen the pointer leave: it
+# would take the click otherwise.
+aim() {
   xdotool mousemove --sync $(($1 + 1)) "$2"
   idle
   xdotool mousemove --sync "$1" "$2"
   idle
   local held
   held=$(wine "$helper" settled "$1" "$2" 2>&1 </dev/null) || fail "the capture stays elsewhere: $held"
-  xdotool click 1
+}
+# A click (button 1, or the third argument) at a screen point.
+click() {
+  aim "$1" "$2"
+  xdotool click "${3:-1}"
   idle
 }
 # The middle of a key, on the screen, for a window at (ox, oy).
@@ -98,15 +104,17 @@ drag_thumb() {
   drag $(($1 + from + 5)) "$2" $((to - from))
 }
 
-# The colour dialog (360 x 240, top-level): its window and origin.
-colour_dialog() {
+# The visible window of a size, WxH (the skinned dialogs have no title).
+window_sized() {
   local w
   for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: 360x240\$" && { echo "$w"; return 0; }
+    xdotool getwindowgeometry "$w" 2>/dev/null | grep -q "Geometry: $1\$" && { echo "$w"; return 0; }
   done
   return 1
 }
-colour_dialog_closed() { ! xdotool search --onlyvisible --name "" 2>/dev/null | grep -qx "$1"; }
+window_closed() { ! xdotool search --onlyvisible --name "" 2>/dev/null | grep -qx "$1"; }
+# The colour dialog (360 x 240, top-level): its window and origin.
+colour_dialog() { window_sized 360x240; }
 dialog_origin() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
 # Types into a number box of the colour dialog: clears its field, types, Enter.
 type_in_box() {
@@ -138,11 +146,12 @@ read_helper() { # command args... -> the text the helper wrote
 expect_line() { # text, line: fails unless the text holds the line
   grep -qx -- "$2" <<<"$1" || fail "expected '$2' in:"$'\n'"$1"
 }
-# Apply, then wait for the change transfer (it pauses 200 ms at most between
-# reports).
+# Waits until the mouse has received no report for 600 ms: a transfer pauses
+# 200 ms at most between reports.
+wait_transfer() { wine "$bin/vmctl.exe" wait-idle 600 60000 >/dev/null 2>&1 </dev/null; }
 apply() {
   click_main 14
-  wine "$bin/vmctl.exe" wait-idle 600 60000 >/dev/null 2>&1 </dev/null
+  wait_transfer
 }
 
 make_installation() {
@@ -160,12 +169,19 @@ make_installation() {
 
 start_all() {
   step "the virtual mouse, Monitor and Option"
+  start_mouse_and_monitor
+  start_option
+}
+# Monitor's first transfer done.
+start_mouse_and_monitor() {
   start "$bin/VirtualMouse.exe" --log "$wfolder\\reports.log"
   wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
   start "$folder/Monitor.exe"
   until_ok 30 has_window "Osprey Arena Monitor" || fail "Monitor did not start"
   until_ok 30 test -s "$folder/reports.log" || fail "no first transfer"
-  wine "$bin/vmctl.exe" wait-idle 600 60000 >/dev/null 2>&1 </dev/null
+  wait_transfer
+}
+start_option() {
   start "$folder/Option.exe"
   until_ok 30 has_window "Osprey Arena" || fail "Option did not open"
   idle

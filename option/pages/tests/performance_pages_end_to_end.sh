@@ -33,7 +33,7 @@ type_in_box 7 16 "$cx" "$cy"
 type_in_box 8 128 "$cx" "$cy"
 shot dpi_color_dialog
 click $(middle skin_dpi_color.ini 1 "$cx" "$cy")
-until_ok 10 colour_dialog_closed "$cd_win" || fail "the colour dialog stayed open"
+until_ok 10 window_closed "$cd_win" || fail "the colour dialog stayed open"
 
 step "level 4's colour picked from the palette"
 click_page skin_DPI.ini 13
@@ -54,7 +54,7 @@ shown_alike() {
 until_ok 10 shown_alike || fail "the preview does not show the palette's colour"
 picked=$(pixel "$pick_x" "$pick_y")
 click $(middle skin_dpi_color.ini 1 "$cx" "$cy")
-until_ok 10 colour_dialog_closed "$cd_win" || fail "the colour dialog stayed open"
+until_ok 10 window_closed "$cd_win" || fail "the colour dialog stayed open"
 echo "picked colour $picked"
 
 step "X moved to 15 linked (Y follows), then to 5 apart (Y stays)"
