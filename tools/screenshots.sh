@@ -3,18 +3,19 @@
 # meets the programs: the setup program's pages, Option's main dialog with
 # each of its five pages, a function menu and the profile dialog, Monitor's
 # tray icon with its menu, a notice, and the uninstaller's pages. Runs the
-# Windows build (built first when missing) under Wine in a prefix made fresh
+# Windows build (what it needs built first) under Wine in a prefix made fresh
 # for it, on a virtual display of its own, with the virtual mouse plugged in.
 # The next build sets the manual with them.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 install_prerequisites
-if [ ! -f "$build_win/OspreyArenaSetup.exe" ]; then
-  [ -x "$build_native/bin/skingen" ] || { configure_native; cmake --build "$build_native" -j"$(nproc)"; }
-  configure_win
-  cmake --build "$build_win" -j"$(nproc)"
-fi
+# What the pictures need, built when missing or out of date: the setup program
+# with the programs it installs, the virtual mouse and its control program,
+# and the probe that closes windows.
+[ -x "$build_native/bin/skingen" ] || { configure_native; cmake --build "$build_native" -j"$(nproc)" --target skingen; }
+[ -f "$build_win/build.ninja" ] || configure_win
+cmake --build "$build_win" -j"$(nproc)" --target setup setup_probe VirtualMouse vmctl
 bin=$build_win/bin
 out=$top/docs/manual/pictures
 work=$build_win/screenshots
@@ -46,13 +47,16 @@ wait_gone() {
   echo "window '$1' stayed" >&2; return 1
 }
 # shot NAME [WINDOW | GEOMETRY]: a window, or a part of the screen (WxH+X+Y).
+# The pictures are kept in the sources: 256 colours without dithering hold
+# these flat surfaces at a third of the size, alike to the eye.
 shot() {
   sleep 0.6
   if [[ ${2:-} == *x* ]]; then
-    import -window root -crop "$2" +repage -strip "$out/$1.png"
+    import -window root -crop "$2" +repage "$work/shot.png"
   else
-    import -window "$2" -strip "$out/$1.png"
+    import -window "$2" "$work/shot.png"
   fi
+  convert "$work/shot.png" -strip -dither None -colors 256 "png8:$out/$1.png"
   echo "  $1.png"
 }
 # The middle of a control of a skin file's BUTTONPOS section: "x y".
