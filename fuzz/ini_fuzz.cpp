@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  IniFile ini = IniFile::Parse(text);
+  CIniFile ini = CIniFile::Parse(text);
   // Names taken from the input itself, so that the lookups hit.
   std::string section(text.substr(0, size % 7));
   std::string key(text.substr(size % 7, size % 5));
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ini.SetString(section, "k", value);
   ini.SetString("Other", key, value);
   ini.DeleteKey(section, key);
-  IniFile reread = IniFile::Parse(ini.Serialize());
+  CIniFile reread = CIniFile::Parse(ini.Serialize());
   if (reread.Find(section, "k") != ini.Find(section, "k")) std::abort();
   if (reread.Find("Other", key) != ini.Find("Other", key)) std::abort();
   ini.DeleteSection(section);

@@ -11,7 +11,7 @@
 #include "monitor/service/media_players.h"
 
 namespace {
-class CountingInput final : public InputSink {
+class CCountingInput final : public CInputSink {
  public:
   void Key(uint8_t vk, bool up) override { down[vk] += up ? -1 : 1; }
   void ExtendedKey(uint8_t, bool) override {}
@@ -20,14 +20,14 @@ class CountingInput final : public InputSink {
   int down[256] = {};
 };
 
-class IdentityTable final : public KeyTranslator {
+class CIdentityTable final : public CKeyTranslator {
  public:
   uint8_t UsageToVirtualKey(uint8_t usage) const override { return usage; }
 };
 
-class InstantWaiter final : public MacroWaiter {
+class CInstantWaiter final : public CMacroWaiter {
  public:
-  explicit InstantWaiter(MacroPlayer*& player) : player_(player) {}
+  explicit CInstantWaiter(CMacroPlayer*& player) : player_(player) {}
   void BeginPlayback() override {}
   void EndPlayback() override {}
   // Stops the macro part-way, as a second press would.
@@ -40,13 +40,13 @@ class InstantWaiter final : public MacroWaiter {
   void ClearInterrupt() override {}
 
  private:
-  MacroPlayer*& player_;
+  CMacroPlayer*& player_;
   int waits_ = 0;
 };
 
-class FuzzDesktop final : public MediaDesktop {
+class CFuzzDesktop final : public CMediaDesktop {
  public:
-  explicit FuzzDesktop(std::string value) : value_(std::move(value)) {}
+  explicit CFuzzDesktop(std::string value) : value_(std::move(value)) {}
   std::optional<std::string> ReadRegistry(const char*, const char*) override { return value_; }
   std::string ExpandEnvironment(const std::string& t) override { return t; }
   void Launch(const std::string&) override {}
@@ -69,11 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Long pauses only cost time here; keep the repeat count small.
   button.repeat = static_cast<int32_t>(static_cast<uint32_t>(button.repeat) % 4);
 
-  CountingInput input;
-  IdentityTable table;
-  MacroPlayer* stopper = nullptr;
-  InstantWaiter waiter(stopper);
-  MacroPlayer player(input, table, waiter, [](const std::string&) {});
+  CCountingInput input;
+  CIdentityTable table;
+  CMacroPlayer* stopper = nullptr;
+  CInstantWaiter waiter(stopper);
+  CMacroPlayer player(input, table, waiter, [](const std::string&) {});
   stopper = &player;
   if (player.Stage(button)) player.PlayStaged();
   // A stopped macro leaves nothing down that it pressed.
@@ -83,11 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  FuzzDesktop desktop(size > sizeof button
-                          ? std::string(reinterpret_cast<const char*>(data) + sizeof button,
-                                        size - sizeof button)
-                          : std::string());
-  MediaPlayers media(desktop);
+  CFuzzDesktop desktop(
+      size > sizeof button
+          ? std::string(reinterpret_cast<const char*>(data) + sizeof button, size - sizeof button)
+          : std::string());
+  CMediaPlayers media(desktop);
   for (int p = -1; p < 5; ++p) {
     media.Start(p);
     for (int f = MEDIA_START; f <= MEDIA_STOP; ++f) media.Command(p, f);

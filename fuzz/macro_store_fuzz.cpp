@@ -12,9 +12,9 @@
 #include "settings/macro_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const IniFile document =
-      IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
-  MacroStore store;
+  const CIniFile document =
+      CIniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+  CMacroStore store;
   store.LoadFrom(document);
   store.ImportFrom(document);
   store.ImportFrom(document);

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Placement direct = ParsePlacement(text);
   if (direct.name.size() > kPlacementNameMax || direct.text.size() > kPlacementTextMax) __builtin_trap();
 
-  const SkinDescription skin = SkinDescription::Parse(text);
+  const CSkinDescription skin = CSkinDescription::Parse(text);
   const SkinScreenImages images = skin.Screen();
   if (images.normal.size() >= kSkinValueBuffer) __builtin_trap();
   for (int key = 0; key < 60; ++key) {

@@ -12,7 +12,7 @@
 
 namespace {
 
-class NullSink final : public ReportSink {
+class CNullSink final : public CReportSink {
  public:
   void SetFeature(const std::uint8_t* bytes, std::size_t length) override { Touch(bytes, length); }
   void WriteUSB(const std::uint8_t* bytes, std::size_t length) override { Touch(bytes, length); }
@@ -24,7 +24,7 @@ class NullSink final : public ReportSink {
   unsigned sum_ = 0;
 };
 
-class NoWait final : public TransferWait {
+class CNoWait final : public CTransferWait {
  public:
   void Wait(int, const std::atomic<bool>&) override {}
   void Wake() override {}
@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size > 1) {
     for (std::size_t i = 0; i < sizeof *set; ++i) bytes[i] = data[1 + i % (size - 1)];
   }
-  NullSink sink;
-  NoWait wait;
-  auto transfer = std::make_unique<Transfer>(sink, wait);
+  CNullSink sink;
+  CNoWait wait;
+  auto transfer = std::make_unique<CTransfer>(sink, wait);
   transfer->Run(kind, *set);
   return 0;
 }

@@ -53,7 +53,7 @@ LRESULT COverlayWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void COverlayWnd::OnShowNotice(WPARAM kind, LPARAM lParam) {
   NoticeTexts texts;
   // Read as the notice texts are written: bytes, into 256-byte buffers.
-  const IniFile ini = IniFile::Load(configPath_);
+  const CIniFile ini = CIniFile::Load(configPath_);
   texts.message = ini.GetString(config::kOverlayDataSection, config::kOverlayMessage, "", 256);
   texts.macroName = ini.GetString(config::kMacroOverlaySection, config::kMacroName, "", 256);
   const std::string text = NoticeText(kind, lParam, texts);

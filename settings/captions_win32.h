@@ -8,9 +8,9 @@
 
 #include "wingui/handles_win32.h"
 
-class Captions {
+class CCaptions {
  public:
-  explicit Captions(const std::filesystem::path& installFolder);
+  explicit CCaptions(const std::filesystem::path& installFolder);
   // "" when the library or the string is missing.
   std::string Get(int id) const;
 

@@ -6,7 +6,7 @@
 
 #include "settings/system_names.h"
 
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
+CFileLock& CFileLock::operator=(CFileLock&& other) noexcept {
   if (this != &other) {
     Release();
     handle_ = other.handle_;
@@ -15,7 +15,7 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
   return *this;
 }
 
-FileLock::~FileLock() { Release(); }
+CFileLock::~CFileLock() { Release(); }
 
 std::string FileLockName(const std::filesystem::path& file) {
   std::error_code ec;

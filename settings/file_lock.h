@@ -6,16 +6,16 @@
 #include <filesystem>
 #include <string>
 
-class FileLock {
+class CFileLock {
  public:
   // Waits until the lock of file is held. A lock that can't be made (no
   // such folder, no kernel object) leaves the caller unguarded, not stuck.
-  explicit FileLock(const std::filesystem::path& file);
-  ~FileLock();
-  FileLock(const FileLock&) = delete;
-  FileLock& operator=(const FileLock&) = delete;
-  FileLock(FileLock&& other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
-  FileLock& operator=(FileLock&& other) noexcept;
+  explicit CFileLock(const std::filesystem::path& file);
+  ~CFileLock();
+  CFileLock(const CFileLock&) = delete;
+  CFileLock& operator=(const CFileLock&) = delete;
+  CFileLock(CFileLock&& other) noexcept : handle_(other.handle_) { other.handle_ = kNone; }
+  CFileLock& operator=(CFileLock&& other) noexcept;
 
   bool Held() const { return handle_ != kNone; }
 

@@ -7,7 +7,7 @@
 
 // The folder is locked rather than the file, because a save moves a new file
 // over the old one and a lock on the old one would no longer guard anything.
-FileLock::FileLock(const std::filesystem::path& file) {
+CFileLock::CFileLock(const std::filesystem::path& file) {
   std::filesystem::path folder = file.parent_path();
   if (folder.empty()) folder = ".";
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -21,7 +21,7 @@ FileLock::FileLock(const std::filesystem::path& file) {
   handle_ = fd;
 }
 
-void FileLock::Release() {
+void CFileLock::Release() {
   if (handle_ == kNone) return;
   ::close(static_cast<int>(handle_));  // closing the descriptor drops the lock
   handle_ = kNone;

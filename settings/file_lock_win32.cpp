@@ -3,7 +3,7 @@
 #include "settings/file_lock.h"
 #include "wingui/handles_win32.h"
 
-FileLock::FileLock(const std::filesystem::path& file) {
+CFileLock::CFileLock(const std::filesystem::path& file) {
   CHandle mutex(CreateMutexA(nullptr, FALSE, FileLockName(file).c_str()));
   if (!mutex) return;
   // WAIT_ABANDONED: a writer died holding it; the file itself is whole
@@ -13,7 +13,7 @@ FileLock::FileLock(const std::filesystem::path& file) {
   handle_ = reinterpret_cast<intptr_t>(mutex.Release());
 }
 
-void FileLock::Release() {
+void CFileLock::Release() {
   if (handle_ == kNone) return;
   CHandle mutex(reinterpret_cast<HANDLE>(handle_));
   ReleaseMutex(mutex.Get());

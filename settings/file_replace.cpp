@@ -4,7 +4,7 @@
 #include <random>
 
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes,
-                        FileReplace& calls) {
+                        CFileReplace& calls) {
   // A name of its own, so two processes saving the same file don't share it.
   static thread_local std::mt19937_64 random{std::random_device{}()};
   char suffix[32];
@@ -21,6 +21,6 @@ bool ReplaceFileContent(const std::filesystem::path& file, std::string_view byte
 }
 
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes) {
-  SystemFileReplace calls;
+  CSystemFileReplace calls;
   return ReplaceFileContent(file, bytes, calls);
 }

@@ -10,9 +10,9 @@
 #include <string_view>
 
 // The file calls of such a save, so that tests can watch their order.
-class FileReplace {
+class CFileReplace {
  public:
-  virtual ~FileReplace() = default;
+  virtual ~CFileReplace() = default;
   // Creates file for writing (an existing one is emptied).
   virtual bool Create(const std::filesystem::path& file) = 0;
   // These three act on the file Create opened.
@@ -26,12 +26,12 @@ class FileReplace {
 
 // The platform's calls: FlushFileBuffers and a written-through move on
 // Windows, fsync of the file and of its folder elsewhere.
-class SystemFileReplace final : public FileReplace {
+class CSystemFileReplace final : public CFileReplace {
  public:
-  SystemFileReplace() = default;
-  SystemFileReplace(const SystemFileReplace&) = delete;
-  SystemFileReplace& operator=(const SystemFileReplace&) = delete;
-  ~SystemFileReplace() override { Close(); }
+  CSystemFileReplace() = default;
+  CSystemFileReplace(const CSystemFileReplace&) = delete;
+  CSystemFileReplace& operator=(const CSystemFileReplace&) = delete;
+  ~CSystemFileReplace() override { Close(); }
 
   bool Create(const std::filesystem::path& file) override;
   bool Write(std::string_view bytes) override;
@@ -49,5 +49,5 @@ class SystemFileReplace final : public FileReplace {
 // when the folder is missing or read-only or a step fails; the old file is
 // then kept and the temporary file removed.
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes,
-                        FileReplace& calls);
+                        CFileReplace& calls);
 bool ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes);

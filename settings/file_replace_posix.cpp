@@ -6,7 +6,7 @@
 
 #include "settings/file_replace.h"
 
-bool SystemFileReplace::Create(const std::filesystem::path& file) {
+bool CSystemFileReplace::Create(const std::filesystem::path& file) {
   Close();
   const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
@@ -14,7 +14,7 @@ bool SystemFileReplace::Create(const std::filesystem::path& file) {
   return true;
 }
 
-bool SystemFileReplace::Write(std::string_view bytes) {
+bool CSystemFileReplace::Write(std::string_view bytes) {
   if (handle_ == kNone) return false;
   while (!bytes.empty()) {
     const ssize_t n = write(static_cast<int>(handle_), bytes.data(), bytes.size());
@@ -25,16 +25,18 @@ bool SystemFileReplace::Write(std::string_view bytes) {
   return true;
 }
 
-bool SystemFileReplace::Flush() { return handle_ != kNone && fsync(static_cast<int>(handle_)) == 0; }
+bool CSystemFileReplace::Flush() {
+  return handle_ != kNone && fsync(static_cast<int>(handle_)) == 0;
+}
 
-bool SystemFileReplace::Close() {
+bool CSystemFileReplace::Close() {
   if (handle_ == kNone) return true;
   const bool closed = close(static_cast<int>(handle_)) == 0;
   handle_ = kNone;
   return closed;
 }
 
-bool SystemFileReplace::Move(const std::filesystem::path& from, const std::filesystem::path& to) {
+bool CSystemFileReplace::Move(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) return false;
   // The new name is on the disk once the folder is.
   std::filesystem::path folder = to.parent_path();
@@ -47,4 +49,4 @@ bool SystemFileReplace::Move(const std::filesystem::path& from, const std::files
   return true;
 }
 
-void SystemFileReplace::Remove(const std::filesystem::path& file) { unlink(file.c_str()); }
+void CSystemFileReplace::Remove(const std::filesystem::path& file) { unlink(file.c_str()); }

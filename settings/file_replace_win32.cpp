@@ -8,7 +8,7 @@ namespace {
 HANDLE H(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 }  // namespace
 
-bool SystemFileReplace::Create(const std::filesystem::path& file) {
+bool CSystemFileReplace::Create(const std::filesystem::path& file) {
   Close();
   HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -17,7 +17,7 @@ bool SystemFileReplace::Create(const std::filesystem::path& file) {
   return true;
 }
 
-bool SystemFileReplace::Write(std::string_view bytes) {
+bool CSystemFileReplace::Write(std::string_view bytes) {
   if (handle_ == kNone) return false;
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
@@ -28,16 +28,16 @@ bool SystemFileReplace::Write(std::string_view bytes) {
   return true;
 }
 
-bool SystemFileReplace::Flush() { return handle_ != kNone && FlushFileBuffers(H(handle_)); }
+bool CSystemFileReplace::Flush() { return handle_ != kNone && FlushFileBuffers(H(handle_)); }
 
-bool SystemFileReplace::Close() {
+bool CSystemFileReplace::Close() {
   if (handle_ == kNone) return true;
   const bool closed = CloseHandle(H(handle_));
   handle_ = kNone;
   return closed;
 }
 
-bool SystemFileReplace::Move(const std::filesystem::path& from, const std::filesystem::path& to) {
+bool CSystemFileReplace::Move(const std::filesystem::path& from, const std::filesystem::path& to) {
   // A reader that has the old file open without delete sharing (any
   // GetPrivateProfileString in another program, for instance) makes the move
   // fail for a moment; such readers are quick, so try again for up to a second.
@@ -54,4 +54,4 @@ bool SystemFileReplace::Move(const std::filesystem::path& from, const std::files
   return false;
 }
 
-void SystemFileReplace::Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }
+void CSystemFileReplace::Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }

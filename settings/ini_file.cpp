@@ -89,8 +89,8 @@ std::string_view CutAtLineBreak(std::string_view s) {
 
 }  // namespace
 
-IniFile IniFile::Parse(std::string_view text) {
-  IniFile ini;
+CIniFile CIniFile::Parse(std::string_view text) {
+  CIniFile ini;
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
     text.remove_prefix(kByteOrderMark.size());
 
@@ -133,19 +133,19 @@ IniFile IniFile::Parse(std::string_view text) {
   return ini;
 }
 
-std::optional<IniFile> IniFile::LoadExisting(const std::filesystem::path& path) {
+std::optional<CIniFile> CIniFile::LoadExisting(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return Parse(text);
 }
 
-IniFile IniFile::Load(const std::filesystem::path& path) {
-  std::optional<IniFile> file = LoadExisting(path);
+CIniFile CIniFile::Load(const std::filesystem::path& path) {
+  std::optional<CIniFile> file = LoadExisting(path);
   return file ? std::move(*file) : Parse({});
 }
 
-std::string IniFile::Serialize() const {
+std::string CIniFile::Serialize() const {
   std::string out;
   size_t size = kByteOrderMark.size();
   for (const Section& s : sections_) {
@@ -165,18 +165,18 @@ std::string IniFile::Serialize() const {
   return out;
 }
 
-bool IniFile::Save(const std::filesystem::path& path) const {
+bool CIniFile::Save(const std::filesystem::path& path) const {
   return ReplaceFileContent(path, Serialize());
 }
 
-const IniFile::Section* IniFile::FindSection(std::string_view section) const {
+const CIniFile::Section* CIniFile::FindSection(std::string_view section) const {
   section = Trim(section);
   for (const Section& s : sections_)
     if (SameName(s.name, section)) return &s;
   return nullptr;
 }
 
-const IniFile::Line* IniFile::FindLine(std::string_view section, std::string_view key) const {
+const CIniFile::Line* CIniFile::FindLine(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (!s) return nullptr;
   key = Trim(key);
@@ -186,36 +186,36 @@ const IniFile::Line* IniFile::FindLine(std::string_view section, std::string_vie
   return nullptr;
 }
 
-std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key,
-                                         size_t bufferSize) const {
+std::optional<std::string> CIniFile::Find(std::string_view section, std::string_view key,
+                                          size_t bufferSize) const {
   const Line* l = FindLine(section, key);
   if (!l || !l->hasValue) return std::nullopt;
   return Clip(Unquote(l->value), bufferSize);
 }
 
-std::string IniFile::GetString(std::string_view section, std::string_view key,
-                               std::string_view defaultValue, size_t bufferSize) const {
+std::string CIniFile::GetString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue, size_t bufferSize) const {
   if (auto v = Find(section, key, bufferSize)) return *v;
   // The default is treated like a value: trailing blanks and quotes go.
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
   return Clip(Unquote(defaultValue), bufferSize);
 }
 
-int IniFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+int CIniFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
   // The Windows function reads the value into a 30-character buffer first.
   std::optional<std::string> v = Find(section, key, 30);
   if (!v || v->empty()) return defaultValue;
   return ParseProfileInt(*v);
 }
 
-bool IniFile::GetStruct(std::string_view section, std::string_view key, void* dest,
-                        size_t size) const {
+bool CIniFile::GetStruct(std::string_view section, std::string_view key, void* dest,
+                         size_t size) const {
   const Line* l = FindLine(section, key);
   if (!l || !l->hasValue) return false;
   return DecodeStruct(l->value, dest, size);
 }
 
-void IniFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
+void CIniFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
   section = CutAtLineBreak(Trim(section));
   key = Trim(key);
   // Names that would read back as something else are refused.
@@ -256,16 +256,16 @@ void IniFile::SetString(std::string_view section, std::string_view key, std::str
   s->lines.insert(at.base(), std::move(fresh));
 }
 
-void IniFile::SetInt(std::string_view section, std::string_view key, int value) {
+void CIniFile::SetInt(std::string_view section, std::string_view key, int value) {
   SetString(section, key, std::to_string(value));
 }
 
-void IniFile::SetStruct(std::string_view section, std::string_view key, const void* src,
-                        size_t size) {
+void CIniFile::SetStruct(std::string_view section, std::string_view key, const void* src,
+                         size_t size) {
   SetString(section, key, EncodeStruct(src, size));
 }
 
-void IniFile::DeleteKey(std::string_view section, std::string_view key) {
+void CIniFile::DeleteKey(std::string_view section, std::string_view key) {
   section = Trim(section);
   key = Trim(key);
   for (Section& s : sections_) {
@@ -277,7 +277,7 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
   }
 }
 
-void IniFile::DeleteSection(std::string_view section) {
+void CIniFile::DeleteSection(std::string_view section) {
   section = Trim(section);
   // The lines before the first section have no header to delete; they are
   // emptied instead, so the document always starts with them.
@@ -323,9 +323,9 @@ bool DecodeStruct(std::string_view text, void* dest, size_t size) {
   return true;
 }
 
-bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(IniFile&)>& edit) {
-  FileLock lock(path);
-  IniFile ini = IniFile::Load(path);
+bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(CIniFile&)>& edit) {
+  CFileLock lock(path);
+  CIniFile ini = CIniFile::Load(path);
   edit(ini);
   return ini.Save(path);
 }

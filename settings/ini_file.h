@@ -18,16 +18,16 @@
 #include <string_view>
 #include <vector>
 
-class IniFile {
+class CIniFile {
  public:
-  IniFile() = default;
+  CIniFile() = default;
 
   // Parses text as the Windows functions would see it.
-  static IniFile Parse(std::string_view text);
+  static CIniFile Parse(std::string_view text);
   // Reads a whole file; a missing or unreadable file gives an empty document.
-  static IniFile Load(const std::filesystem::path& path);
+  static CIniFile Load(const std::filesystem::path& path);
   // As Load, but nullopt when the file can't be opened.
-  static std::optional<IniFile> LoadExisting(const std::filesystem::path& path);
+  static std::optional<CIniFile> LoadExisting(const std::filesystem::path& path);
 
   // The document as text (CRLF line ends, as the Windows functions write).
   std::string Serialize() const;
@@ -90,4 +90,4 @@ bool DecodeStruct(std::string_view text, void* dest, size_t size);
 // config.ini): loads, lets edit change the document, saves, all under a
 // cross-process lock, so that two writers of different keys lose neither.
 // edit must not update the same file again (the lock is not reentrant).
-bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(IniFile&)>& edit);
+bool UpdateIniFile(const std::filesystem::path& path, const std::function<void(CIniFile&)>& edit);

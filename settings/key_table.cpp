@@ -75,7 +75,7 @@ const KeyRow* RowOfScanCode(int scanCode) {
 
 const std::array<KeyRow, kKeyRowCount>& KeyTable() { return kRows; }
 
-int VirtualKeyToUsage(int virtualKey, int& usage, const KeyboardLayout& layout) {
+int VirtualKeyToUsage(int virtualKey, int& usage, const CKeyboardLayout& layout) {
   const KeyRow* row = RowOfVirtualKey(virtualKey);
   if (!row) {
     usage = 0;
@@ -93,7 +93,7 @@ int VirtualKeyToUsage(int virtualKey, int& usage) {
   return VirtualKeyToUsage(virtualKey, usage, SystemKeyboardLayout());
 }
 
-int UsageToVirtualKey(int usage, int& virtualKey, const KeyboardLayout& layout) {
+int UsageToVirtualKey(int usage, int& virtualKey, const CKeyboardLayout& layout) {
   const KeyRow* row = RowOfUsage(usage);
   if (!row) {
     virtualKey = 0;
@@ -156,7 +156,7 @@ std::string KeyName(int virtualKey) {
   return {};
 }
 
-std::string CombinationLabel(uint8_t modifierBits, int usage, const KeyboardLayout& layout) {
+std::string CombinationLabel(uint8_t modifierBits, int usage, const CKeyboardLayout& layout) {
   std::string label;
   if (!(modifierBits & kModPlainKey)) {
     if (modifierBits & kModShift) label += "Shift+";

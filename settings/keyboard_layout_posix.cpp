@@ -3,7 +3,7 @@
 namespace {
 // Without a system keyboard layout the table's scan codes, which are those of
 // a US keyboard, stand for the layout.
-class UsKeyboardLayout final : public KeyboardLayout {
+class CUsKeyboardLayout final : public CKeyboardLayout {
  public:
   int VirtualKeyToScanCode(int virtualKey) const override {
     for (const KeyRow& row : KeyTable())
@@ -19,7 +19,7 @@ class UsKeyboardLayout final : public KeyboardLayout {
 };
 }  // namespace
 
-const KeyboardLayout& SystemKeyboardLayout() {
-  static const UsKeyboardLayout layout;
+const CKeyboardLayout& SystemKeyboardLayout() {
+  static const CUsKeyboardLayout layout;
   return layout;
 }

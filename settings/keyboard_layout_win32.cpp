@@ -5,7 +5,7 @@
 namespace {
 // Asks the active keyboard layout of the calling thread at every call, so a
 // layout switched while the program runs is followed.
-class SystemLayout final : public KeyboardLayout {
+class CSystemLayout final : public CKeyboardLayout {
  public:
   int VirtualKeyToScanCode(int virtualKey) const override {
     return static_cast<int>(MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC));
@@ -16,7 +16,7 @@ class SystemLayout final : public KeyboardLayout {
 };
 }  // namespace
 
-const KeyboardLayout& SystemKeyboardLayout() {
-  static const SystemLayout layout;
+const CKeyboardLayout& SystemKeyboardLayout() {
+  static const CSystemLayout layout;
   return layout;
 }

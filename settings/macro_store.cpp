@@ -63,11 +63,11 @@ bool IsUsableMacro(const MacroRecord& record) {
          std::memchr(record.name, '\0', sizeof record.name) != nullptr;
 }
 
-void MacroStore::Load(const std::filesystem::path& installFolder) {
-  LoadFrom(IniFile::Load(MacroStorePath(installFolder)));
+void CMacroStore::Load(const std::filesystem::path& installFolder) {
+  LoadFrom(CIniFile::Load(MacroStorePath(installFolder)));
 }
 
-void MacroStore::LoadFrom(const IniFile& document) {
+void CMacroStore::LoadFrom(const CIniFile& document) {
   Clear();
   const int number = std::min(document.GetInt(kSection, kNumberKey, -1), kMaxStoredMacros);
   for (int i = 0; i < number; ++i) {
@@ -78,30 +78,30 @@ void MacroStore::LoadFrom(const IniFile& document) {
   }
 }
 
-bool MacroStore::Save(const std::filesystem::path& installFolder) const {
-  IniFile document;
+bool CMacroStore::Save(const std::filesystem::path& installFolder) const {
+  CIniFile document;
   document.SetInt(kSection, kNumberKey, Count());
   for (int i = 0; i < Count(); ++i)
     document.SetStruct(kSection, std::to_string(i), records_[i].get(), sizeof(MacroRecord));
   return document.Save(MacroStorePath(installFolder));
 }
 
-const MacroRecord* MacroStore::Get(int position) const {
+const MacroRecord* CMacroStore::Get(int position) const {
   if (position < 0 || position >= Count()) return nullptr;
   return records_[position].get();
 }
 
-MacroRecord* MacroStore::Get(int position) {
+MacroRecord* CMacroStore::Get(int position) {
   if (position < 0 || position >= Count()) return nullptr;
   return records_[position].get();
 }
 
-bool MacroStore::NameExists(std::string_view name) const {
+bool CMacroStore::NameExists(std::string_view name) const {
   return std::any_of(records_.begin(), records_.end(),
                      [&](const auto& r) { return SameMacroName(NameOf(*r), name); });
 }
 
-MacroStore::Match MacroStore::Find(const MacroKeyInfo& slot) const {
+CMacroStore::Match CMacroStore::Find(const MacroKeyInfo& slot) const {
   const std::string_view name = NameOf(slot);
   int position = -1;
   for (int i = 0; i < Count() && position < 0; ++i)
@@ -122,7 +122,7 @@ MacroStore::Match MacroStore::Find(const MacroKeyInfo& slot) const {
   return {position, identical};
 }
 
-int MacroStore::AddFromSlot(const MacroKeyInfo& slot) {
+int CMacroStore::AddFromSlot(const MacroKeyInfo& slot) {
   MacroRecord record{};
   SetName(record, NameOf(slot), kSlotNameLength);
   record.count = std::clamp<int>(slot.count, 0, kMacroEventCount);
@@ -130,19 +130,19 @@ int MacroStore::AddFromSlot(const MacroKeyInfo& slot) {
   return Append(record);
 }
 
-int MacroStore::Create(std::string_view name) {
+int CMacroStore::Create(std::string_view name) {
   MacroRecord record{};
   SetName(record, name, kNameLength);
   return Append(record);
 }
 
-bool MacroStore::Delete(int position) {
+bool CMacroStore::Delete(int position) {
   if (position < 0 || position >= Count()) return false;
   records_.erase(records_.begin() + position);
   return true;
 }
 
-void MacroStore::MergeFromProfiles(const ProfileSet& set) {
+void CMacroStore::MergeFromProfiles(const ProfileSet& set) {
   for (const Profile& profile : set.Profiles) {
     for (const MacroKeyInfo& slot : profile.MacroKeyInfo) {
       if (!IsMacroSlot(slot) || !SlotCountUsable(slot)) continue;
@@ -158,7 +158,7 @@ void MacroStore::MergeFromProfiles(const ProfileSet& set) {
   }
 }
 
-void MacroStore::PushToProfiles(ProfileSet& set) const {
+void CMacroStore::PushToProfiles(ProfileSet& set) const {
   for (int p = 0; p < kProfileCount; ++p) {
     for (int b = 0; b < kButtonCount; ++b) {
       MacroKeyInfo& slot = set.Profiles[p].MacroKeyInfo[b];
@@ -180,11 +180,11 @@ void MacroStore::PushToProfiles(ProfileSet& set) const {
   }
 }
 
-int MacroStore::Import(const std::filesystem::path& file) {
-  return ImportFrom(IniFile::Load(file));
+int CMacroStore::Import(const std::filesystem::path& file) {
+  return ImportFrom(CIniFile::Load(file));
 }
 
-int MacroStore::ImportFrom(const IniFile& document) {
+int CMacroStore::ImportFrom(const CIniFile& document) {
   MacroRecord record{};
   if (!document.GetStruct(kSection, "0", &record, sizeof record) || !IsUsableMacro(record))
     return -1;
@@ -194,22 +194,22 @@ int MacroStore::ImportFrom(const IniFile& document) {
   return Append(record);
 }
 
-bool MacroStore::Export(int position, const std::filesystem::path& file) const {
+bool CMacroStore::Export(int position, const std::filesystem::path& file) const {
   const MacroRecord* record = Get(position);
   if (!record) return false;
-  IniFile document;
+  CIniFile document;
   document.SetStruct(kSection, "0", record, sizeof *record);
   return document.Save(file);
 }
 
-int MacroStore::Append(const MacroRecord& record) {
+int CMacroStore::Append(const MacroRecord& record) {
   records_.push_back(std::make_unique<MacroRecord>(record));
   return Count() - 1;
 }
 
 // "%s%d" with the first free number; the name is shortened so that the
 // number still fits a button slot.
-std::string MacroStore::FreeName(std::string_view name) const {
+std::string CMacroStore::FreeName(std::string_view name) const {
   for (int n = 1;; ++n) {
     const std::string digits = std::to_string(n);
     std::string candidate(name.substr(0, kSlotNameLength - digits.size()));

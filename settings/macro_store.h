@@ -14,7 +14,7 @@
 
 #include "settings/profile_set.h"
 
-class IniFile;
+class CIniFile;
 
 // The store file is config\sequence.dat in the installation folder.
 std::filesystem::path MacroStorePath(const std::filesystem::path& installFolder);
@@ -29,7 +29,7 @@ bool SameMacroName(std::string_view a, std::string_view b);
 // True when the record can be used: count 0..40 and a terminated name.
 bool IsUsableMacro(const MacroRecord& record);
 
-class MacroStore {
+class CMacroStore {
  public:
   struct Match {
     int position = -1;       // -1 when no stored macro has the slot's name
@@ -40,7 +40,7 @@ class MacroStore {
   // missing or unreadable file gives an empty store. Unreadable keys and
   // unusable records are skipped.
   void Load(const std::filesystem::path& installFolder);
-  void LoadFrom(const IniFile& document);
+  void LoadFrom(const CIniFile& document);
   // Rewrites the store file from scratch, so keys of a longer earlier list
   // don't survive. False when the file can't be written (the old one stays).
   bool Save(const std::filesystem::path& installFolder) const;
@@ -70,7 +70,7 @@ class MacroStore {
   // Appends the macro of a .macro file, renamed "%s%d" when its name is
   // taken. Returns its position, or -1 when the file holds no usable macro.
   int Import(const std::filesystem::path& file);
-  int ImportFrom(const IniFile& document);
+  int ImportFrom(const CIniFile& document);
   // Writes the macro at the position as a .macro file, replacing the file.
   // False (and the file untouched) for a position out of range.
   bool Export(int position, const std::filesystem::path& file) const;

@@ -90,7 +90,7 @@ void ForEachKey(P& p, V& v) {
 }
 
 struct KeyWriter {
-  IniFile& ini;
+  CIniFile& ini;
   template <size_t N>
   void String(std::string_view key, const char (&field)[N]) {
     // A field filled to the end without a terminator is cut at its size.
@@ -104,7 +104,7 @@ struct KeyWriter {
 };
 
 struct KeyReader {
-  const IniFile& ini;
+  const CIniFile& ini;
   template <size_t N>
   void String(std::string_view key, char (&field)[N]) {
     // Longer values are cut to the field, never past it.
@@ -154,7 +154,7 @@ std::filesystem::path ProfileFilePath(const std::filesystem::path& folder, int n
 }
 
 int SaveProfile(const Profile& profile, const std::filesystem::path& path) {
-  IniFile ini = IniFile::Load(path);
+  CIniFile ini = CIniFile::Load(path);
   KeyWriter writer{ini};
   ForEachKey(profile, writer);
   for (int b = 0; b < kButtonCount; ++b)
@@ -164,7 +164,7 @@ int SaveProfile(const Profile& profile, const std::filesystem::path& path) {
 }
 
 int LoadProfile(Profile& profile, const std::filesystem::path& path) {
-  IniFile ini = IniFile::Load(path);
+  CIniFile ini = CIniFile::Load(path);
   KeyReader reader{ini};
   ForEachKey(profile, reader);
   for (int b = 0; b < kButtonCount; ++b) {
@@ -180,11 +180,11 @@ int LoadProfile(Profile& profile, const std::filesystem::path& path) {
 }
 
 int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
-            SystemSettingsStore& store) {
+            CSystemSettingsStore& store) {
   if (block.CurrentProfile >= 0 && block.CurrentProfile < kProfileCount)
     store.Write(block.Profiles[block.CurrentProfile]);
   int ok = UpdateIniFile(ConfigFilePath(folder),
-                         [&](IniFile& ini) {
+                         [&](CIniFile& ini) {
                            ini.SetInt(kSetting, config::kCurrentProfile, block.CurrentProfile);
                            ini.SetInt(kSetting, config::kMouseType, block.MouseType);
                          })
@@ -195,8 +195,8 @@ int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
   return ok;
 }
 
-int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettingsStore& store) {
-  IniFile config = IniFile::Load(ConfigFilePath(folder));
+int LoadAll(const std::filesystem::path& folder, ProfileSet& block, CSystemSettingsStore& store) {
+  CIniFile config = CIniFile::Load(ConfigFilePath(folder));
   block.CurrentProfile = config.GetInt(kSetting, config::kCurrentProfile, -1);
   block.MouseType = config.GetInt(kSetting, config::kMouseType, -1);
   for (int n = 0; n < kProfileCount; ++n) {
@@ -218,23 +218,23 @@ int FileExists(const std::filesystem::path& path) {
 }
 
 int ReadFirmwareVersion(const std::filesystem::path& folder) {
-  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kFirmwareVersion, 100);
+  return CIniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kFirmwareVersion, 100);
 }
 
 int ReadMouseType(const std::filesystem::path& folder) {
-  return IniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kMouseType, 0);
+  return CIniFile::Load(ConfigFilePath(folder)).GetInt(kSetting, config::kMouseType, 0);
 }
 
 int WriteCurrentProfile(const std::filesystem::path& folder, int index) {
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) { ini.SetInt(kSetting, config::kCurrentProfile, index); })
+                       [&](CIniFile& ini) { ini.SetInt(kSetting, config::kCurrentProfile, index); })
              ? 1
              : 0;
 }
 
 int WriteDeviceState(const std::filesystem::path& configPath, int present) {
   return UpdateIniFile(configPath,
-                       [&](IniFile& ini) { ini.SetInt(kSetting, config::kDevice, present); })
+                       [&](CIniFile& ini) { ini.SetInt(kSetting, config::kDevice, present); })
              ? 1
              : 0;
 }
@@ -244,7 +244,7 @@ int WriteApplyStamp(const std::filesystem::path& folder, std::time_t now) {
   auto seconds = static_cast<uint32_t>(now);
   for (int i = 0; i < 4; ++i) stamp[i] = static_cast<uint8_t>(seconds >> (8 * i));
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) {
+                       [&](CIniFile& ini) {
                          ini.SetStruct(config::kApplyStampSection, config::kApplyStamp, stamp, 16);
                        })
              ? 1
@@ -253,7 +253,7 @@ int WriteApplyStamp(const std::filesystem::path& folder, std::time_t now) {
 
 int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& record,
                        bool fromParent) {
-  IniFile ini = IniFile::Load(OverlayConfigPath(folder, fromParent));
+  CIniFile ini = CIniFile::Load(OverlayConfigPath(folder, fromParent));
   OverlaySetting read;
   if (!ini.GetStruct(config::kOverlaySettingSection, config::kOverlaySetting, &read, sizeof read))
     return 0;
@@ -267,7 +267,7 @@ int ReadOverlaySetting(const std::filesystem::path& folder, OverlaySetting& reco
 
 int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySetting& record) {
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) {
+                       [&](CIniFile& ini) {
                          ini.SetStruct(config::kOverlaySettingSection, config::kOverlaySetting,
                                        &record, sizeof record);
                        })
@@ -276,7 +276,7 @@ int WriteOverlaySetting(const std::filesystem::path& folder, const OverlaySettin
 }
 int WriteNoticeText(const std::filesystem::path& folder, const std::string& text) {
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) {
+                       [&](CIniFile& ini) {
                          ini.SetString(config::kOverlayDataSection, config::kOverlayMessage, text);
                        })
              ? 1
@@ -285,7 +285,7 @@ int WriteNoticeText(const std::filesystem::path& folder, const std::string& text
 
 int WriteMacroNotice(const std::filesystem::path& folder, int number, const std::string& name) {
   return UpdateIniFile(ConfigFilePath(folder),
-                       [&](IniFile& ini) {
+                       [&](CIniFile& ini) {
                          ini.SetInt(config::kMacroOverlaySection, config::kMacroNumber, number);
                          ini.SetString(config::kMacroOverlaySection, config::kMacroName, name);
                        })

@@ -31,11 +31,11 @@ int LoadProfile(Profile& profile, const std::filesystem::path& path);
 // The apply-time save: system settings of the current profile, then
 // CurrentProfile and MouseType into config.ini, then the five profile files.
 int SaveAll(const std::filesystem::path& folder, const ProfileSet& block,
-            SystemSettingsStore& store);
+            CSystemSettingsStore& store);
 // The start-up load: CurrentProfile and MouseType (default -1), each profile
 // from its file or the defaults, then the system settings of the current
 // profile over its file values. Returns 1.
-int LoadAll(const std::filesystem::path& folder, ProfileSet& block, SystemSettingsStore& store);
+int LoadAll(const std::filesystem::path& folder, ProfileSet& block, CSystemSettingsStore& store);
 
 // 1 if path is a file that can be opened for reading.
 int FileExists(const std::filesystem::path& path);

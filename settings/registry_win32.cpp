@@ -9,9 +9,9 @@
 
 namespace {
 
-class Win32RegistryKey final : public RegistryKey {
+class CRegistryKeyWin32 final : public CRegistryKey {
  public:
-  explicit Win32RegistryKey(HKEY key) : key_(key) {}
+  explicit CRegistryKeyWin32(HKEY key) : key_(key) {}
 
   std::optional<std::string> ReadString(std::string_view name, size_t maxBytes) override {
     if (maxBytes == 0) return std::nullopt;
@@ -38,12 +38,12 @@ class Win32RegistryKey final : public RegistryKey {
 
 }  // namespace
 
-std::unique_ptr<RegistryKey> Win32Registry::OpenOrCreate(std::string_view path) {
+std::unique_ptr<CRegistryKey> CRegistryWin32::OpenOrCreate(std::string_view path) {
   const std::string subKey(path);
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS &&
       RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return nullptr;
-  return std::make_unique<Win32RegistryKey>(key);
+  return std::make_unique<CRegistryKeyWin32>(key);
 }

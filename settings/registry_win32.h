@@ -3,7 +3,7 @@
 
 #include "settings/system_settings.h"
 
-class Win32Registry final : public Registry {
+class CRegistryWin32 final : public CRegistry {
  public:
-  std::unique_ptr<RegistryKey> OpenOrCreate(std::string_view path) override;
+  std::unique_ptr<CRegistryKey> OpenOrCreate(std::string_view path) override;
 };

@@ -12,9 +12,9 @@ namespace {
 constexpr char kMapViewFailed[] = "Could not map view of file.";
 
 // The process's one view of the block, its mapping and the guarding mutex.
-class SharedBlock {
+class CSharedBlock {
  public:
-  ~SharedBlock() { Close(); }
+  ~CSharedBlock() { Close(); }
 
   int Create() {
     if (view_) return 1;
@@ -94,8 +94,8 @@ class SharedBlock {
   CMappedView view_;
 };
 
-SharedBlock& Block() {
-  static SharedBlock block;
+CSharedBlock& Block() {
+  static CSharedBlock block;
   return block;
 }
 

@@ -50,23 +50,23 @@ inline constexpr char kVirtualLinkMapping[] = "Vantel_Kestrel_Gaming_Mouse_Norma
 
 // Messages between the programs (application range).
 enum : unsigned {
-  MSG_APPLY = 1224,             // Option -> Monitor (sent) and -> applets (posted)
-  MSG_RELOAD_ALL = 1254,        // any -> Option: full reload
-  MSG_PROFILE_CHANGED = 1255,   // Monitor -> Option
-  MSG_APPLY_DONE = 1256,        // Monitor -> Option
-  MSG_DEVICE_CHANGED = 1257,    // Monitor -> Option: level, sensitivity, rate or profile
-  MSG_OPTION_IGNORED = 1258,    // accepted and ignored by Option
-  MSG_COPY_BLOCK = 1226,        // any -> Monitor: copy the shared block in
-  MSG_COPY_BLOCK_APPLY = 1227,  // any -> Monitor: copy in, apply system settings
-  MSG_MONITOR_IGNORED = 1274,   // accepted and ignored by Monitor
-  MSG_OVERLAY_SHOW = 1324,      // Monitor -> notice window
-  MSG_OVERLAY_SETTINGS = 1326,  // Monitor -> notice window
-  MSG_DEVICE_EVENT = 1325,      // device library -> Monitor: wParam type, lParam value
-  MSG_DEVICE_CHANGE = 1326,     // device library -> Monitor: wParam 1 arrived, 0 removed
-  MSG_TRAY_NOTIFY = 1036,       // tray icon callback of Monitor
-  MSG_PLAY_MACRO = 1648,        // thread message to MacroThread
-  MSG_TRANSFER = 1649,          // thread message to TransferThread
-  MSG_TRANSFER_DONE = 1650,     // TransferThread -> Monitor's window: wParam kind, lParam result
+  MSG_APPLY = 1224,               // Option -> Monitor (sent) and -> applets (posted)
+  MSG_RELOAD_ALL = 1254,          // any -> Option: full reload
+  MSG_PROFILE_CHANGED = 1255,     // Monitor -> Option
+  MSG_APPLY_DONE = 1256,          // Monitor -> Option
+  MSG_DEVICE_CHANGED = 1257,      // Monitor -> Option: level, sensitivity, rate or profile
+  MSG_OPTION_IGNORED = 1258,      // accepted and ignored by Option
+  MSG_COPY_BLOCK = 1226,          // any -> Monitor: copy the shared block in
+  MSG_COPY_BLOCK_APPLY = 1227,    // any -> Monitor: copy in, apply system settings
+  MSG_MONITOR_IGNORED = 1274,     // accepted and ignored by Monitor
+  MSG_OVERLAY_SHOW = 1324,        // Monitor -> notice window
+  MSG_OVERLAY_SETTINGS = 1326,    // Monitor -> notice window
+  MSG_DEVICE_EVENT = 1325,        // device library -> Monitor: wParam type, lParam value
+  MSG_DEVICE_CHANGE = 1326,       // device library -> Monitor: wParam 1 arrived, 0 removed
+  MSG_TRAY_NOTIFY = 1036,         // tray icon callback of Monitor
+  MSG_PLAY_MACRO = 1648,          // thread message to MacroThread
+  MSG_TRANSFER = 1649,            // thread message to CTransferThread
+  MSG_TRANSFER_DONE = 1650,       // CTransferThread -> Monitor's window: wParam kind, lParam result
   MSG_FOREGROUND_CHANGED = 1651,  // foreground hook -> Monitor's window: lParam event time (ms)
 };
 

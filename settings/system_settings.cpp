@@ -10,11 +10,11 @@ namespace {
 constexpr size_t kValueBytes = 80;
 constexpr size_t kLiveValueBytes = 260;
 
-void WriteNumber(RegistryKey& key, std::string_view name, int value) {
+void WriteNumber(CRegistryKey& key, std::string_view name, int value) {
   key.WriteString(name, std::to_string(value));
 }
 
-int ReadNumber(RegistryKey& key, std::string_view name, size_t maxBytes = kValueBytes) {
+int ReadNumber(CRegistryKey& key, std::string_view name, size_t maxBytes = kValueBytes) {
   return RegistryNumber(key.ReadString(name, maxBytes));
 }
 
@@ -57,9 +57,9 @@ int RegistryNumber(const std::optional<std::string>& text) {
   return static_cast<int>(negative ? -value : value);
 }
 
-int WriteSystemSettings(const Profile& profile, Registry& registry) {
+int WriteSystemSettings(const Profile& profile, CRegistry& registry) {
   {
-    const std::unique_ptr<RegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
+    const std::unique_ptr<CRegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
     if (!mouse) return -1;
     WriteNumber(*mouse, "DoubleClickSpeed", profile.DbleClickSpeed);
     WriteNumber(*mouse, "SwapMouseButtons", profile.Orientation);
@@ -69,7 +69,7 @@ int WriteSystemSettings(const Profile& profile, Registry& registry) {
     WriteNumber(*mouse, "MouseThreshold1", row.threshold1);
     WriteNumber(*mouse, "MouseThreshold2", row.threshold2);
   }
-  const std::unique_ptr<RegistryKey> desktop = registry.OpenOrCreate(kDesktopKey);
+  const std::unique_ptr<CRegistryKey> desktop = registry.OpenOrCreate(kDesktopKey);
   if (!desktop) return -1;
   // -1 lines means one page per notch.
   WriteNumber(*desktop, "WheelScrollLines",
@@ -77,9 +77,9 @@ int WriteSystemSettings(const Profile& profile, Registry& registry) {
   return 1;
 }
 
-int ReadSystemSettings(Profile& profile, Registry& registry) {
+int ReadSystemSettings(Profile& profile, CRegistry& registry) {
   {
-    const std::unique_ptr<RegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
+    const std::unique_ptr<CRegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
     if (!mouse) return 0;
     profile.DbleClickSpeed = ReadNumber(*mouse, "DoubleClickSpeed");
     profile.Orientation = ReadNumber(*mouse, "SwapMouseButtons");
@@ -90,7 +90,7 @@ int ReadSystemSettings(Profile& profile, Registry& registry) {
     if (row >= 0) profile.Acceleration = row;
     profile.AccelerationFlag = profile.Acceleration != 0 ? 1 : 0;
   }
-  const std::unique_ptr<RegistryKey> desktop = registry.OpenOrCreate(kDesktopKey);
+  const std::unique_ptr<CRegistryKey> desktop = registry.OpenOrCreate(kDesktopKey);
   if (!desktop) return -1;
   const int lines = ReadNumber(*desktop, "WheelScrollLines");
   profile.ScrollWheelSpeed = lines == -1 ? 0 : lines;
@@ -98,8 +98,8 @@ int ReadSystemSettings(Profile& profile, Registry& registry) {
   return 1;
 }
 
-AccelerationRow LiveAcceleration(Profile& profile, Registry& registry) {
-  const std::unique_ptr<RegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
+AccelerationRow LiveAcceleration(Profile& profile, CRegistry& registry) {
+  const std::unique_ptr<CRegistryKey> mouse = registry.OpenOrCreate(kMouseKey);
   // Without the key, the profile's own row is the best knowledge there is.
   if (!mouse) return AccelerationTableRow(AccelerationRowOf(profile));
   AccelerationRow live{ReadNumber(*mouse, "MouseSpeed", kLiveValueBytes),

@@ -15,20 +15,20 @@ inline constexpr char kMouseKey[] = "Control Panel\\Mouse";
 inline constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 
 // An open key of the current user's registry; closed when destroyed.
-class RegistryKey {
+class CRegistryKey {
  public:
-  virtual ~RegistryKey() = default;
+  virtual ~CRegistryKey() = default;
   // A string value of at most maxBytes - 1 characters; nullopt when missing.
   virtual std::optional<std::string> ReadString(std::string_view name, size_t maxBytes) = 0;
   virtual bool WriteString(std::string_view name, std::string_view value) = 0;
 };
 
-class Registry {
+class CRegistry {
  public:
-  virtual ~Registry() = default;
+  virtual ~CRegistry() = default;
   // Opens the key below the current user with full access, creating it when
   // missing; null when neither works.
-  virtual std::unique_ptr<RegistryKey> OpenOrCreate(std::string_view path) = 0;
+  virtual std::unique_ptr<CRegistryKey> OpenOrCreate(std::string_view path) = 0;
 };
 
 // One row of the acceleration table: the registry values "MouseSpeed",
@@ -50,12 +50,12 @@ int AccelerationRowMatching(int speed, int threshold1, int threshold2);
 int RegistryNumber(const std::optional<std::string>& text);
 
 // 1 on success, -1 if a key can't be opened or created.
-int WriteSystemSettings(const Profile& profile, Registry& registry);
+int WriteSystemSettings(const Profile& profile, CRegistry& registry);
 // 1 on success; 0 if the mouse key can't be opened, -1 if the desktop key
 // can't be opened (the mouse values are then already read).
-int ReadSystemSettings(Profile& profile, Registry& registry);
+int ReadSystemSettings(Profile& profile, CRegistry& registry);
 
 // The acceleration values to put into effect: the registry's, unless the
 // profile has acceleration off while the registry still holds some; then
 // the registry values and the profile's Acceleration are reset to 0.
-AccelerationRow LiveAcceleration(Profile& profile, Registry& registry);
+AccelerationRow LiveAcceleration(Profile& profile, CRegistry& registry);

@@ -16,7 +16,7 @@ void Notify(HWND ownWindow, WPARAM what, LPARAM detail) {
 void ApplySystemSettings(Profile& profile, HWND ownWindow) {
   SetDoubleClickTime(static_cast<UINT>(profile.DbleClickSpeed));
 
-  Win32Registry registry;
+  CRegistryWin32 registry;
   const AccelerationRow live = LiveAcceleration(profile, registry);
   int mouse[3] = {live.threshold1, live.threshold2, live.speed};
   SystemParametersInfoA(SPI_SETMOUSE, 0, mouse, SPIF_SENDCHANGE);

@@ -5,9 +5,9 @@
 
 #include "settings/profile_set.h"
 
-class SystemSettingsStore {
+class CSystemSettingsStore {
  public:
-  virtual ~SystemSettingsStore() = default;
+  virtual ~CSystemSettingsStore() = default;
   // 1 on success, -1 if a key can't be opened or created.
   virtual int Write(const Profile& profile) = 0;
   // 1 on success; 0 if the mouse key can't be opened, -1 if the desktop key
@@ -16,4 +16,4 @@ class SystemSettingsStore {
 };
 
 // The store of this platform.
-SystemSettingsStore& DefaultSystemSettingsStore();
+CSystemSettingsStore& DefaultSystemSettingsStore();

@@ -2,14 +2,14 @@
 
 namespace {
 // Outside Windows there are no system mouse settings to keep in step with.
-class NoSystemSettings final : public SystemSettingsStore {
+class CNoSystemSettings final : public CSystemSettingsStore {
  public:
   int Write(const Profile&) override { return 1; }
   int Read(Profile&) override { return 1; }
 };
 }  // namespace
 
-SystemSettingsStore& DefaultSystemSettingsStore() {
-  static NoSystemSettings store;
+CSystemSettingsStore& DefaultSystemSettingsStore() {
+  static CNoSystemSettings store;
   return store;
 }

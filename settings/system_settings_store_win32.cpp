@@ -3,17 +3,17 @@
 
 namespace {
 // The system mouse settings live in the current user's registry.
-class RegistryStore final : public SystemSettingsStore {
+class CRegistryStore final : public CSystemSettingsStore {
  public:
   int Write(const Profile& profile) override { return WriteSystemSettings(profile, registry_); }
   int Read(Profile& profile) override { return ReadSystemSettings(profile, registry_); }
 
  private:
-  Win32Registry registry_;
+  CRegistryWin32 registry_;
 };
 }  // namespace
 
-SystemSettingsStore& DefaultSystemSettingsStore() {
-  static RegistryStore store;
+CSystemSettingsStore& DefaultSystemSettingsStore() {
+  static CRegistryStore store;
   return store;
 }

@@ -73,7 +73,7 @@ bool EndsWith(std::string_view s, std::string_view tail) {
 
 bool ImageFile(std::string_view s) { return PlainName(s, ".-") && (EndsWith(s, ".bmp") || EndsWith(s, ".jpg")); }
 
-class Parser {
+class CParser {
  public:
   ParseResult Run(std::string_view text) {
     size_t start = 0;
@@ -285,6 +285,6 @@ std::optional<Kind> KindFromName(std::string_view name) {
   return std::nullopt;
 }
 
-ParseResult ParseLayout(std::string_view text) { return Parser().Run(text); }
+ParseResult ParseLayout(std::string_view text) { return CParser().Run(text); }
 
 }  // namespace skingen

@@ -26,7 +26,7 @@ bool InRange(uint32_t v, uint32_t lo, uint32_t hi) { return v >= lo && v <= hi; 
 int Axis(uint32_t v) { return InRange(v, 1, 20) ? static_cast<int>(v) : -1; }
 }  // namespace
 
-bool DispatchDeviceEvent(uint32_t word, int deviceState, DeviceEventSink& sink) {
+bool DispatchDeviceEvent(uint32_t word, int deviceState, CDeviceEventSink& sink) {
   const uint32_t type = word >> 16;
   const uint32_t value = word & 0xFFFF;
   const uint32_t low = value & 0xFF;

@@ -30,9 +30,9 @@ uint32_t EventWordFromReport(uint64_t wParam, uint64_t lParam);
 
 // What an event asks of Monitor's window. Only events that pass the dispatch
 // table reach these, with their values already checked.
-class DeviceEventSink {
+class CDeviceEventSink {
  public:
-  virtual ~DeviceEventSink() = default;
+  virtual ~CDeviceEventSink() = default;
   virtual void OnDeviceArrival() = 0;
   virtual void OnDeviceRemoval() = 0;
   // direction -1 (value 1) or +1 (value 0xFF).
@@ -58,7 +58,7 @@ class DeviceEventSink {
 
 // Runs the first matching row of the dispatch table; returns false when the
 // word is ignored (unknown type, value out of range, repeated arrival/removal).
-bool DispatchDeviceEvent(uint32_t word, int deviceState, DeviceEventSink& sink);
+bool DispatchDeviceEvent(uint32_t word, int deviceState, CDeviceEventSink& sink);
 
 // PollingRate for a report interval of 8, 4, 2 or 1 ms; -1 for the intervals
 // that the transfer never sends.

@@ -15,16 +15,16 @@ inline constexpr std::size_t kFeatureReportSize = 8;
 inline constexpr std::size_t kPacketSize = 64;
 
 // The sending half of the link: what a transfer needs.
-class ReportSink {
+class CReportSink {
  public:
-  virtual ~ReportSink() = default;
+  virtual ~CReportSink() = default;
   // One 8-byte feature report (length always kFeatureReportSize).
   virtual void SetFeature(const std::uint8_t* bytes, std::size_t length) = 0;
   // One 64-byte data packet (length always kPacketSize).
   virtual void WriteUSB(const std::uint8_t* bytes, std::size_t length) = 0;
 };
 
-class DeviceLink : public ReportSink {
+class CDeviceLink : public CReportSink {
  public:
   // False when the library or one of its entry points is missing: the link
   // then does nothing, reports no device and posts no events.

@@ -12,7 +12,7 @@ bool Bind(HMODULE module, Fn& fn, const char* name) {
 
 }  // namespace
 
-HidLibrary::HidLibrary(const std::filesystem::path& folder) {
+CHidLibrary::CHidLibrary(const std::filesystem::path& folder) {
   module_.Reset(LoadLibraryW((folder / names::kDeviceLibrary).c_str()));
   if (!module_) {
     OutputDebugStringA("HidLibrary: device library not found\n");
@@ -35,36 +35,36 @@ HidLibrary::HidLibrary(const std::filesystem::path& folder) {
   }
 }
 
-void HidLibrary::Set_VIDPID(int vendorId, int productId) {
+void CHidLibrary::Set_VIDPID(int vendorId, int productId) {
   if (bound_) setVidPid_(vendorId, productId);
 }
 
-void HidLibrary::Open_DevMonitor(WindowId window, unsigned reportMessage, unsigned changeMessage) {
+void CHidLibrary::Open_DevMonitor(WindowId window, unsigned reportMessage, unsigned changeMessage) {
   if (bound_) openDevMonitor_(reinterpret_cast<void*>(window), reportMessage, changeMessage);
 }
 
-void HidLibrary::Close_DevMonitor() {
+void CHidLibrary::Close_DevMonitor() {
   if (bound_) closeDevMonitor_();
 }
 
-void HidLibrary::Open_FeatureDevice() {
+void CHidLibrary::Open_FeatureDevice() {
   if (bound_) openFeatureDevice_();
 }
 
-void HidLibrary::Close_FeatureDevice() {
+void CHidLibrary::Close_FeatureDevice() {
   if (bound_) closeFeatureDevice_();
 }
 
-bool HidLibrary::Open_ReportDevice() { return bound_ && openReportDevice_() != 0; }
+bool CHidLibrary::Open_ReportDevice() { return bound_ && openReportDevice_() != 0; }
 
-void HidLibrary::Close_ReportDevice() {
+void CHidLibrary::Close_ReportDevice() {
   if (bound_) closeReportDevice_();
 }
 
-void HidLibrary::SetFeature(const std::uint8_t* bytes, std::size_t length) {
+void CHidLibrary::SetFeature(const std::uint8_t* bytes, std::size_t length) {
   if (bound_) setFeature_(bytes, static_cast<int>(length));
 }
 
-void HidLibrary::WriteUSB(const std::uint8_t* bytes, std::size_t length) {
+void CHidLibrary::WriteUSB(const std::uint8_t* bytes, std::size_t length) {
   if (bound_) writeUsb_(bytes, static_cast<int>(length));
 }

@@ -11,10 +11,10 @@
 #include "monitor/device/device_link.h"
 #include "wingui/handles_win32.h"
 
-class HidLibrary final : public DeviceLink {
+class CHidLibrary final : public CDeviceLink {
  public:
   // folder: the installation folder with its trailing backslash.
-  explicit HidLibrary(const std::filesystem::path& folder);
+  explicit CHidLibrary(const std::filesystem::path& folder);
 
   bool IsBound() const override { return bound_; }
   void Set_VIDPID(int vendorId, int productId) override;

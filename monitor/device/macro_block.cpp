@@ -39,9 +39,9 @@ constexpr Shortcut kShortcuts[] = {
 };
 
 // Appends (flag, code) pairs while they fit.
-class PairWriter {
+class CPairWriter {
  public:
-  explicit PairWriter(DeviceBlock& block) : block_(block) {}
+  explicit CPairWriter(DeviceBlock& block) : block_(block) {}
   bool Fits(std::size_t pairs) const { return at_ + 2 * pairs <= block_.size(); }
   void Put(std::uint8_t flag, std::uint8_t code) {
     block_[at_++] = flag;
@@ -62,7 +62,7 @@ MacroBlock EncodeRecordedMacro(const MacroKeyInfo& key) {
   out.bytes[1] = static_cast<std::uint8_t>(repeat);
 
   const int count = std::clamp<int>(key.count, 0, kMacroEventCount);
-  PairWriter pairs(out.bytes);
+  CPairWriter pairs(out.bytes);
   for (int i = 0; i < count; ++i) {
     const MacroEvent e = GetMacroEvent(key, i);
     const std::uint8_t direction = e.direction == kEventPress ? kPressFlag : kReleaseFlag;
@@ -87,7 +87,7 @@ bool EncodeShortcut(std::uint8_t function, MacroBlock& out) {
   out = MacroBlock{};
   out.bytes[0] = 0x00;
   out.bytes[1] = 0x01;
-  PairWriter pairs(out.bytes);
+  CPairWriter pairs(out.bytes);
   for (int i = 0; i < s->keyCount; ++i) pairs.Put(kPressFlag, s->keys[i]);
   for (int i = s->keyCount - 1; i >= 0; --i) pairs.Put(kReleaseFlag, s->keys[i]);
   out.events = 2 * s->keyCount;

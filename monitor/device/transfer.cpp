@@ -17,12 +17,12 @@ bool AnyButtonChanged(const ProfileSet& set, int p) {
 }
 
 // Clears the in-progress flag however a job ends.
-class InProgressScope {
+class CInProgressScope {
  public:
-  explicit InProgressScope(std::atomic<bool>& flag) : flag_(flag) { flag_ = true; }
-  ~InProgressScope() { flag_ = false; }
-  InProgressScope(const InProgressScope&) = delete;
-  InProgressScope& operator=(const InProgressScope&) = delete;
+  explicit CInProgressScope(std::atomic<bool>& flag) : flag_(flag) { flag_ = true; }
+  ~CInProgressScope() { flag_ = false; }
+  CInProgressScope(const CInProgressScope&) = delete;
+  CInProgressScope& operator=(const CInProgressScope&) = delete;
 
  private:
   std::atomic<bool>& flag_;
@@ -30,15 +30,15 @@ class InProgressScope {
 
 }  // namespace
 
-Transfer::Transfer(ReportSink& sink, TransferWait& wait, ProfileActivated activated)
+CTransfer::CTransfer(CReportSink& sink, CTransferWait& wait, ProfileActivated activated)
     : sink_(sink), wait_(wait), activated_(std::move(activated)) {}
 
-TransferResult Transfer::Run(unsigned kind, const ProfileSet& set,
-                             const std::function<bool()>& attached) {
+TransferResult CTransfer::Run(unsigned kind, const ProfileSet& set,
+                              const std::function<bool()>& attached) {
   // In progress first, then the last job's abort forgotten, then the mouse
   // asked for: an unplug either shows in the answer or finds the job running
   // and its abort kept.
-  InProgressScope running(inProgress_);
+  CInProgressScope running(inProgress_);
   abort_ = false;
   if (attached && !attached()) return TransferResult::NoDevice;
   if (abort_) return TransferResult::Aborted;
@@ -50,28 +50,30 @@ TransferResult Transfer::Run(unsigned kind, const ProfileSet& set,
   }
 }
 
-void Transfer::RequestAbort() {
+void CTransfer::RequestAbort() {
   if (!inProgress_) return;
   abort_ = true;
   wait_.Wake();
 }
 
-void Transfer::Send(const CommandReport& report) { sink_.SetFeature(report.data(), report.size()); }
+void CTransfer::Send(const CommandReport& report) {
+  sink_.SetFeature(report.data(), report.size());
+}
 
-bool Transfer::SendBlock(const DeviceBlock& block) {
+bool CTransfer::SendBlock(const DeviceBlock& block) {
   sink_.WriteUSB(block.data(), kPacketSize);
   if (!Pause(kPacketPause)) return false;
   sink_.WriteUSB(block.data() + kPacketSize, kPacketSize);
   return Pause(kPacketPause);
 }
 
-bool Transfer::Pause(int ms) {
+bool CTransfer::Pause(int ms) {
   if (abort_) return false;
   wait_.Wait(ms, abort_);
   return !abort_;
 }
 
-TransferResult Transfer::SendSettings(const ProfileSet& set, bool full) {
+TransferResult CTransfer::SendSettings(const ProfileSet& set, bool full) {
   constexpr auto kAborted = TransferResult::Aborted;
   Send(OpenTransferCommand());
   if (!Pause(kStepPause)) return kAborted;
@@ -102,7 +104,7 @@ TransferResult Transfer::SendSettings(const ProfileSet& set, bool full) {
   return Pause(kStepPause) ? TransferResult::Completed : kAborted;
 }
 
-bool Transfer::SendButtons(const ProfileSet& set, int p) {
+bool CTransfer::SendButtons(const ProfileSet& set, int p) {
   const DeviceBlock table = BuildButtonTable(set.Profiles[p], p, staging_);
   Send(ButtonTableCommand(p));
   if (!SendBlock(table) || !Pause(kButtonTablePause)) return false;
@@ -115,15 +117,15 @@ bool Transfer::SendButtons(const ProfileSet& set, int p) {
   return true;
 }
 
-TransferResult Transfer::ActivateProfile(const ProfileSet& set) {
+TransferResult CTransfer::ActivateProfile(const ProfileSet& set) {
   Send(ActivateProfileCommand(set.CurrentProfile));
   if (!Pause(kStepPause)) return TransferResult::Aborted;
   if (activated_) activated_(set.CurrentProfile);
   return TransferResult::Completed;
 }
 
-TransferResult RunTransfer(ReportSink& sink, const ProfileSet& set, unsigned kind) {
-  ClockWait wait;
-  Transfer transfer(sink, wait);
+TransferResult RunTransfer(CReportSink& sink, const ProfileSet& set, unsigned kind) {
+  CClockWait wait;
+  CTransfer transfer(sink, wait);
   return transfer.Run(kind, set);
 }

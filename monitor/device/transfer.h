@@ -14,15 +14,15 @@
 // NoDevice: the job was dropped because the mouse had gone before it started.
 enum class TransferResult { Completed, Aborted, UnknownKind, NoDevice };
 
-class Transfer {
+class CTransfer {
  public:
   // Called at the end of a completed profile activation with the profile
   // (0..4) now active on the mouse; runs on the transferring thread.
   using ProfileActivated = std::function<void(int profile)>;
 
-  Transfer(ReportSink& sink, TransferWait& wait, ProfileActivated activated = {});
-  Transfer(const Transfer&) = delete;
-  Transfer& operator=(const Transfer&) = delete;
+  CTransfer(CReportSink& sink, CTransferWait& wait, ProfileActivated activated = {});
+  CTransfer(const CTransfer&) = delete;
+  CTransfer& operator=(const CTransfer&) = delete;
 
   // Runs one job to its end or to an abort. Only one thread runs jobs.
   // attached (when given) is asked once the job takes aborts: false drops the
@@ -46,8 +46,8 @@ class Transfer {
   // False when the transfer must end because of an abort.
   bool Pause(int ms);
 
-  ReportSink& sink_;
-  TransferWait& wait_;
+  CReportSink& sink_;
+  CTransferWait& wait_;
   ProfileActivated activated_;
   std::atomic<bool> abort_{false};
   std::atomic<bool> inProgress_{false};
@@ -55,4 +55,4 @@ class Transfer {
 };
 
 // A whole job against a real clock, for callers without a transfer thread.
-TransferResult RunTransfer(ReportSink& sink, const ProfileSet& set, unsigned kind);
+TransferResult RunTransfer(CReportSink& sink, const ProfileSet& set, unsigned kind);

@@ -30,27 +30,27 @@ void DropQueuedJobs() {
 }
 
 // The mouse's 100 ms pauses need a timer finer than the default 15.6 ms tick.
-class FineTimer {
+class CFineTimer {
  public:
-  FineTimer() { timeBeginPeriod(1); }
-  ~FineTimer() { timeEndPeriod(1); }
-  FineTimer(const FineTimer&) = delete;
-  FineTimer& operator=(const FineTimer&) = delete;
+  CFineTimer() { timeBeginPeriod(1); }
+  ~CFineTimer() { timeEndPeriod(1); }
+  CFineTimer(const CFineTimer&) = delete;
+  CFineTimer& operator=(const CFineTimer&) = delete;
 };
 
 }  // namespace
 
-TransferThread::TransferThread(ReportSink& sink, Completion done,
-                               Transfer::ProfileActivated activated)
+CTransferThread::CTransferThread(CReportSink& sink, Completion done,
+                                 CTransfer::ProfileActivated activated)
     : transfer_(sink, wait_, std::move(activated)), done_(std::move(done)) {}
 
-TransferThread::~TransferThread() { Stop(); }
+CTransferThread::~CTransferThread() { Stop(); }
 
-bool TransferThread::Start() {
+bool CTransferThread::Start() {
   return thread_.Start([this](const MSG& msg) { OnMessage(msg); }, kStackSize, {}, &DropQueuedJobs);
 }
 
-bool TransferThread::Post(unsigned kind, const ProfileSet& set) {
+bool CTransferThread::Post(unsigned kind, const ProfileSet& set) {
   if (!thread_.Running()) return false;
   Job job = std::make_unique<ProfileSet>(set);
   if (!thread_.Post(MSG_TRANSFER, kind, reinterpret_cast<LPARAM>(job.get()))) return false;
@@ -58,7 +58,7 @@ bool TransferThread::Post(unsigned kind, const ProfileSet& set) {
   return true;
 }
 
-void TransferThread::Stop() {
+void CTransferThread::Stop() {
   if (!thread_.Running()) return;
   // Shutdown must not wait for transfers queued behind the running one.
   stopping_ = true;
@@ -66,7 +66,7 @@ void TransferThread::Stop() {
   thread_.Stop();
 }
 
-void TransferThread::OnMessage(const MSG& msg) {
+void CTransferThread::OnMessage(const MSG& msg) {
   if (msg.message != MSG_TRANSFER) return;
   const Job job = TakeJob(msg);
   // Stopping drops the jobs queued behind the running one unsent and
@@ -77,7 +77,7 @@ void TransferThread::OnMessage(const MSG& msg) {
   if (kind == TRANSFER_FULL && FullTransferQueued()) {
     result = TransferResult::Aborted;
   } else {
-    FineTimer fine;
+    CFineTimer fine;
     result = transfer_.Run(kind, *job, attached_);
   }
   if (done_) done_(kind, result);

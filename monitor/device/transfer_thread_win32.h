@@ -1,4 +1,4 @@
-// TransferThread: Monitor's worker that takes MSG_TRANSFER thread messages
+// CTransferThread: Monitor's worker that takes MSG_TRANSFER thread messages
 // and runs one transfer per message, so transfers never overlap.
 #pragma once
 
@@ -12,7 +12,7 @@
 #include "settings/profile_set.h"
 #include "wingui/message_thread_win32.h"
 
-class TransferThread {
+class CTransferThread {
  public:
   // Called on the transfer thread after every job (completed, aborted or of
   // an unknown kind) with the wParam it was posted with: Monitor posts the end
@@ -21,10 +21,10 @@ class TransferThread {
 
   // The sink must outlive the thread. activated is called on the transfer
   // thread when a profile activation has reached the mouse.
-  TransferThread(ReportSink& sink, Completion done, Transfer::ProfileActivated activated);
-  ~TransferThread();  // Stop()
-  TransferThread(const TransferThread&) = delete;
-  TransferThread& operator=(const TransferThread&) = delete;
+  CTransferThread(CReportSink& sink, Completion done, CTransfer::ProfileActivated activated);
+  ~CTransferThread();  // Stop()
+  CTransferThread(const CTransferThread&) = delete;
+  CTransferThread& operator=(const CTransferThread&) = delete;
 
   // Jobs that arrive while this says the mouse is absent are dropped (and
   // reported as NoDevice). Called on the transfer thread; set before Start.
@@ -46,8 +46,8 @@ class TransferThread {
  private:
   void OnMessage(const MSG& msg);
 
-  ClockWait wait_;
-  Transfer transfer_;
+  CClockWait wait_;
+  CTransfer transfer_;
   Completion done_;
   std::function<bool()> attached_;
   std::atomic<bool> stopping_{false};  // jobs still queued at shutdown are dropped

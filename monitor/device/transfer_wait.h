@@ -6,9 +6,9 @@
 #include <condition_variable>
 #include <mutex>
 
-class TransferWait {
+class CTransferWait {
  public:
-  virtual ~TransferWait() = default;
+  virtual ~CTransferWait() = default;
   // Waits ms milliseconds, or less once abort is set and Wake() has been
   // called.
   virtual void Wait(int ms, const std::atomic<bool>& abort) = 0;
@@ -17,7 +17,7 @@ class TransferWait {
 };
 
 // Real time: a wait on a condition that the abort signals, never a busy spin.
-class ClockWait final : public TransferWait {
+class CClockWait final : public CTransferWait {
  public:
   void Wait(int ms, const std::atomic<bool>& abort) override;
   void Wake() override;

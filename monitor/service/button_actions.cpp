@@ -4,7 +4,7 @@
 
 #include "settings/system_names.h"
 
-const MacroKeyInfo* ButtonActions::Button(int button) const {
+const MacroKeyInfo* CButtonActions::Button(int button) const {
   const int profile = set_.CurrentProfile;
   if (profile < 0 || profile >= kProfileCount || button < 1 || button > kButtonCount) {
     return nullptr;
@@ -12,12 +12,12 @@ const MacroKeyInfo* ButtonActions::Button(int button) const {
   return &set_.Profiles[profile].MacroKeyInfo[button - 1];
 }
 
-int ButtonActions::Player() const {
+int CButtonActions::Player() const {
   const int profile = set_.CurrentProfile;
   return profile >= 0 && profile < kProfileCount ? set_.Profiles[profile].MediaOption : -1;
 }
 
-void ButtonActions::OnButton(int button, bool pressed) {
+void CButtonActions::OnButton(int button, bool pressed) {
   if (!pressed && ReleasePressedKey(button)) return;
   const MacroKeyInfo* info = Button(button);
   if (!info) return;
@@ -33,7 +33,7 @@ void ButtonActions::OnButton(int button, bool pressed) {
   }
 }
 
-bool ButtonActions::ReleasePressedKey(int button) {
+bool CButtonActions::ReleasePressedKey(int button) {
   if (button < 1 || button > kButtonCount || !pressed_[button - 1].down) return false;
   PressedKey& key = pressed_[button - 1];
   key.down = false;
@@ -41,7 +41,7 @@ bool ButtonActions::ReleasePressedKey(int button) {
   return true;
 }
 
-void ButtonActions::OnRunProgram(int button) {
+void CButtonActions::OnRunProgram(int button) {
   const MacroKeyInfo* info = Button(button);
   if (!info || info->function != kFunctionProgram) return;
   const size_t length = strnlen(info->program, sizeof info->program);
@@ -49,7 +49,7 @@ void ButtonActions::OnRunProgram(int button) {
   launcher_.Open(std::string(info->program, length));
 }
 
-void ButtonActions::OnMultimedia(int function, bool pressed) {
+void CButtonActions::OnMultimedia(int function, bool pressed) {
   if (function >= 0x25 && function <= 0x27) {
     keys_.Volume(function, pressed);
   } else if (!pressed) {
@@ -61,12 +61,12 @@ void ButtonActions::OnMultimedia(int function, bool pressed) {
   }
 }
 
-void ButtonActions::ReleaseHeld() {
+void CButtonActions::ReleaseHeld() {
   for (int button = 1; button <= kButtonCount; ++button) ReleasePressedKey(button);
   keys_.StopRepeats();
 }
 
-void ButtonActions::OnTimer(unsigned timerId) {
+void CButtonActions::OnTimer(unsigned timerId) {
   if (timerId == TIMER_KEY_REPEAT) keys_.OnKeyRepeatTick();
   if (timerId == TIMER_VOLUME_REPEAT) keys_.OnVolumeRepeatTick();
 }

@@ -12,19 +12,19 @@
 #include "settings/profile_set.h"
 
 // Starting programs and telling MacroThread to play.
-class ActionLauncher {
+class CActionLauncher {
  public:
-  virtual ~ActionLauncher() = default;
+  virtual ~CActionLauncher() = default;
   // Opens a program or document with the shell, shown normally.
   virtual void Open(const std::string& path) = 0;
   // Posts MSG_PLAY_MACRO to MacroThread; false when it could not be posted.
   virtual bool PlayMacro() = 0;
 };
 
-class ButtonActions final : public HostActions {
+class CButtonActions final : public CHostActions {
  public:
-  ButtonActions(const ProfileSet& set, KeyActions& keys, MacroPlayer& macros, MediaPlayers& media,
-                ActionLauncher& launcher)
+  CButtonActions(const ProfileSet& set, CKeyActions& keys, CMacroPlayer& macros,
+                 CMediaPlayers& media, CActionLauncher& launcher)
       : set_(set), keys_(keys), macros_(macros), media_(media), launcher_(launcher) {}
 
   void OnButton(int button, bool pressed) override;
@@ -42,10 +42,10 @@ class ButtonActions final : public HostActions {
   bool ReleasePressedKey(int button);
 
   const ProfileSet& set_;
-  KeyActions& keys_;
-  MacroPlayer& macros_;
-  MediaPlayers& media_;
-  ActionLauncher& launcher_;
+  CKeyActions& keys_;
+  CMacroPlayer& macros_;
+  CMediaPlayers& media_;
+  CActionLauncher& launcher_;
   // The combination each button pressed: its release lets go of exactly
   // that, even when the profile or the button's function changed meanwhile
   // (the mouse's own profile button pressed while a key is held).

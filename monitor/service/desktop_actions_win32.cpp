@@ -14,9 +14,9 @@
 namespace {
 constexpr SIZE_T kMacroThreadStack = 4096;
 
-class WindowTimers final : public ActionTimers {
+class CWindowTimers final : public CActionTimers {
  public:
-  explicit WindowTimers(HWND window) : window_(window) {}
+  explicit CWindowTimers(HWND window) : window_(window) {}
   void Start(unsigned id, unsigned ms) override { SetTimer(window_, id, ms, nullptr); }
   void Stop(unsigned id) override { KillTimer(window_, id); }
 
@@ -24,11 +24,11 @@ class WindowTimers final : public ActionTimers {
   HWND window_;
 };
 
-// MacroThread: plays the staged macro on MSG_PLAY_MACRO; ends on WM_QUIT,
+// CMacroThread: plays the staged macro on MSG_PLAY_MACRO; ends on WM_QUIT,
 // after a macro still playing.
-class MacroThread final : public ActionLauncher {
+class CMacroThread final : public CActionLauncher {
  public:
-  explicit MacroThread(MacroPlayer& player) {
+  explicit CMacroThread(CMacroPlayer& player) {
     thread_.Start(
         [&player](const MSG& msg) {
           if (msg.message == MSG_PLAY_MACRO) player.PlayStaged();
@@ -46,20 +46,21 @@ class MacroThread final : public ActionLauncher {
   CMessageThread thread_;
 };
 
-class DesktopActions final : public HostActions {
+class CDesktopActions final : public CHostActions {
  public:
-  DesktopActions(const ProfileSet& set, HWND window)
+  CDesktopActions(const ProfileSet& set, HWND window)
       : timers_(window),
         media_desktop_(window),
         keys_(input_, table_, timers_),
-        player_(input_, table_, waiter_, [](const std::string& t) { OutputDebugStringA(t.c_str()); }),
+        player_(input_, table_, waiter_,
+                [](const std::string& t) { OutputDebugStringA(t.c_str()); }),
         media_(media_desktop_),
         thread_(player_),
         actions_(set, keys_, player_, media_, thread_) {}
   // A macro still playing is stopped (releasing what it holds) rather than
   // keeping Monitor from ending; keys held on buttons come up, as no release
   // will reach them any more.
-  ~DesktopActions() override {
+  ~CDesktopActions() override {
     if (player_.Playing()) player_.Stop();
     actions_.ReleaseHeld();
   }
@@ -73,19 +74,19 @@ class DesktopActions final : public HostActions {
   void ReleaseHeld() override { actions_.ReleaseHeld(); }
 
  private:
-  Win32Input input_;
-  KeyTableTranslator table_;
-  WindowTimers timers_;
-  Win32MacroWaiter waiter_;
-  Win32MediaDesktop media_desktop_;
-  KeyActions keys_;
-  MacroPlayer player_;
-  MediaPlayers media_;
-  MacroThread thread_;
-  ButtonActions actions_;
+  CInputWin32 input_;
+  CKeyTableTranslator table_;
+  CWindowTimers timers_;
+  CMacroWaiterWin32 waiter_;
+  CMediaDesktopWin32 media_desktop_;
+  CKeyActions keys_;
+  CMacroPlayer player_;
+  CMediaPlayers media_;
+  CMacroThread thread_;
+  CButtonActions actions_;
 };
 }  // namespace
 
-std::unique_ptr<HostActions> CreateDesktopActions(const ProfileSet& set, HWND window) {
-  return std::make_unique<DesktopActions>(set, window);
+std::unique_ptr<CHostActions> CreateDesktopActions(const ProfileSet& set, HWND window) {
+  return std::make_unique<CDesktopActions>(set, window);
 }

@@ -12,4 +12,4 @@
 // Starts MacroThread; destroying the result ends it (after a running macro).
 // set is Monitor's own copy, read for the current profile's buttons; window is
 // Monitor's main window (owner of the repeat timers).
-std::unique_ptr<HostActions> CreateDesktopActions(const ProfileSet& set, HWND window);
+std::unique_ptr<CHostActions> CreateDesktopActions(const ProfileSet& set, HWND window);

@@ -2,9 +2,9 @@
 // multimedia events the mouse reports for the host, and the repeat timers.
 #pragma once
 
-class HostActions {
+class CHostActions {
  public:
-  virtual ~HostActions() = default;
+  virtual ~CHostActions() = default;
   // Events 0x4000 and 0x5000: button 1..16 pressed or released.
   virtual void OnButton(int button, bool pressed) = 0;
   // Event 0x000A pressed: run the program of button 1..16.

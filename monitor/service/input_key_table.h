@@ -4,7 +4,7 @@
 
 #include "monitor/service/input_sink.h"
 
-class KeyTableTranslator final : public KeyTranslator {
+class CKeyTableTranslator final : public CKeyTranslator {
  public:
   uint8_t UsageToVirtualKey(uint8_t usage) const override;
 };

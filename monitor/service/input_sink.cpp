@@ -1,6 +1,6 @@
 #include "monitor/service/input_sink.h"
 
-uint8_t PlayableVirtualKey(const KeyTranslator& table, uint8_t usage) {
+uint8_t PlayableVirtualKey(const CKeyTranslator& table, uint8_t usage) {
   const uint8_t vk = table.UsageToVirtualKey(usage);
   switch (vk) {
     case 0xA0: case 0xA1: return 0x10;  // Shift

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-class InputSink {
+class CInputSink {
  public:
-  virtual ~InputSink() = default;
+  virtual ~CInputSink() = default;
   // One key event of a virtual key (the scan code follows the keyboard layout).
   virtual void Key(uint8_t vk, bool up) = 0;
   // One key event flagged as an extended key (the volume keys).
@@ -19,12 +19,12 @@ class InputSink {
 
 // The key table as the actions need it: a keyboard usage to the virtual key of
 // the current layout, 0 for a usage that is not in the table.
-class KeyTranslator {
+class CKeyTranslator {
  public:
-  virtual ~KeyTranslator() = default;
+  virtual ~CKeyTranslator() = default;
   virtual uint8_t UsageToVirtualKey(uint8_t usage) const = 0;
 };
 
 // The virtual key to send for a usage: left/right Shift, Ctrl and Alt go out as
 // the plain keys, which every program understands.
-uint8_t PlayableVirtualKey(const KeyTranslator& table, uint8_t usage);
+uint8_t PlayableVirtualKey(const CKeyTranslator& table, uint8_t usage);

@@ -2,17 +2,17 @@
 
 #include <windows.h>
 
-void Win32Input::Key(uint8_t vk, bool up) {
+void CInputWin32::Key(uint8_t vk, bool up) {
   keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), up ? KEYEVENTF_KEYUP : 0, 0);
 }
 
-void Win32Input::ExtendedKey(uint8_t vk, bool up) {
+void CInputWin32::ExtendedKey(uint8_t vk, bool up) {
   keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)),
               KEYEVENTF_EXTENDEDKEY | (up ? KEYEVENTF_KEYUP : 0), 0);
 }
 
-void Win32Input::MouseButton(uint32_t flags, uint32_t data) {
+void CInputWin32::MouseButton(uint32_t flags, uint32_t data) {
   mouse_event(flags, 0, 0, data, GetMessageExtraInfo());
 }
 
-void Win32Input::Pause(int ms) { Sleep(static_cast<DWORD>(ms)); }
+void CInputWin32::Pause(int ms) { Sleep(static_cast<DWORD>(ms)); }

@@ -29,7 +29,7 @@ bool IsModifier(uint8_t vk) {
 }
 }  // namespace
 
-void KeyActions::Press(uint8_t usage, uint8_t modifiers) {
+void CKeyActions::Press(uint8_t usage, uint8_t modifiers) {
   heldUsage_ = usage;
   for (uint8_t vk : Modifiers(modifiers)) {
     input_.Key(vk, false);
@@ -40,7 +40,7 @@ void KeyActions::Press(uint8_t usage, uint8_t modifiers) {
   timers_.Start(TIMER_KEY_REPEAT, kFirstRepeatMs);
 }
 
-void KeyActions::Release(uint8_t usage, uint8_t modifiers) {
+void CKeyActions::Release(uint8_t usage, uint8_t modifiers) {
   timers_.Stop(TIMER_KEY_REPEAT);
   if (const uint8_t vk = PlayableVirtualKey(table_, usage)) input_.Key(vk, true);
   const std::vector<uint8_t> mods = Modifiers(modifiers);
@@ -50,7 +50,7 @@ void KeyActions::Release(uint8_t usage, uint8_t modifiers) {
   }
 }
 
-void KeyActions::OnKeyRepeatTick() {
+void CKeyActions::OnKeyRepeatTick() {
   if (firstRepeatTick_) {
     firstRepeatTick_ = false;
     timers_.Start(TIMER_KEY_REPEAT, kRepeatMs);
@@ -62,7 +62,7 @@ void KeyActions::OnKeyRepeatTick() {
   input_.Key(vk, false);
 }
 
-void KeyActions::Volume(int function, bool pressed) {
+void CKeyActions::Volume(int function, bool pressed) {
   if (function == kFunctionMute) {
     if (pressed) TapVolume(kVkVolumeMute);
     return;
@@ -77,16 +77,16 @@ void KeyActions::Volume(int function, bool pressed) {
   timers_.Start(TIMER_VOLUME_REPEAT, kVolumeRepeatMs);
 }
 
-void KeyActions::OnVolumeRepeatTick() {
+void CKeyActions::OnVolumeRepeatTick() {
   TapVolume(volumeFunction_ == kFunctionVolumeUp ? kVkVolumeUp : kVkVolumeDown);
 }
 
-void KeyActions::StopRepeats() {
+void CKeyActions::StopRepeats() {
   timers_.Stop(TIMER_KEY_REPEAT);
   timers_.Stop(TIMER_VOLUME_REPEAT);
 }
 
-void KeyActions::TapVolume(uint8_t vk) {
+void CKeyActions::TapVolume(uint8_t vk) {
   input_.ExtendedKey(vk, false);
   input_.ExtendedKey(vk, true);
 }

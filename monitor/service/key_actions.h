@@ -7,16 +7,16 @@
 #include "monitor/service/input_sink.h"
 
 // The window's repeat timers.
-class ActionTimers {
+class CActionTimers {
  public:
-  virtual ~ActionTimers() = default;
+  virtual ~CActionTimers() = default;
   virtual void Start(unsigned id, unsigned ms) = 0;
   virtual void Stop(unsigned id) = 0;
 };
 
-class KeyActions {
+class CKeyActions {
  public:
-  KeyActions(InputSink& input, const KeyTranslator& table, ActionTimers& timers)
+  CKeyActions(CInputSink& input, const CKeyTranslator& table, CActionTimers& timers)
       : input_(input), table_(table), timers_(timers) {}
 
   // A key-combination button: usage and modifier bits of its record.
@@ -33,9 +33,9 @@ class KeyActions {
  private:
   void TapVolume(uint8_t vk);
 
-  InputSink& input_;
-  const KeyTranslator& table_;
-  ActionTimers& timers_;
+  CInputSink& input_;
+  const CKeyTranslator& table_;
+  CActionTimers& timers_;
   uint8_t heldUsage_ = 0;
   bool firstRepeatTick_ = false;
   int volumeFunction_ = 0;

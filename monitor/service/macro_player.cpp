@@ -19,7 +19,7 @@ constexpr MouseFlags kMouseFlags[] = {
 bool IsMouseCode(uint8_t code) { return code >= kFirstMouseCode && code <= kLastMouseCode; }
 }  // namespace
 
-bool MacroPlayer::Stage(const MacroKeyInfo& button) {
+bool CMacroPlayer::Stage(const MacroKeyInfo& button) {
   if (button.function != kFunctionMacro || button.count <= 0) return false;
   if (playing_.exchange(1) != 0) {
     Stop();
@@ -34,12 +34,12 @@ bool MacroPlayer::Stage(const MacroKeyInfo& button) {
   return true;
 }
 
-void MacroPlayer::Stop() {
+void CMacroPlayer::Stop() {
   stop_ = 1;
   waiter_.Interrupt();
 }
 
-void MacroPlayer::PlayStaged() {
+void CMacroPlayer::PlayStaged() {
   playing_ = 1;
   waiter_.BeginPlayback();
   Play(current_, count_, repeat_);
@@ -47,7 +47,7 @@ void MacroPlayer::PlayStaged() {
   playing_ = 0;
 }
 
-void MacroPlayer::Play(int start, int end, int repeat) {
+void CMacroPlayer::Play(int start, int end, int repeat) {
   if (end <= start) return;
   held_.clear();
   int passes = 0;
@@ -65,7 +65,7 @@ void MacroPlayer::Play(int start, int end, int repeat) {
   if (stop_) ReleaseHeld();
 }
 
-bool MacroPlayer::PlayEvent(const MacroEvent& e) {
+bool CMacroPlayer::PlayEvent(const MacroEvent& e) {
   const int delay = e.delay == 0 ? 1 : e.delay;
   if (e.direction == kEventPress) {
     held_.push_back(e.code);
@@ -90,7 +90,7 @@ bool MacroPlayer::PlayEvent(const MacroEvent& e) {
 
 // A key held longer than the keyboard's own repeat delay repeats like a real
 // keyboard would.
-void MacroPlayer::HoldKeyDown(uint8_t vk, int delay) {
+void CMacroPlayer::HoldKeyDown(uint8_t vk, int delay) {
   waiter_.Wait(kTypematicDelayMs);
   for (int rest = delay - kTypematicDelayMs; rest > 0; rest -= kTypematicRateMs) {
     if (vk != 0) {
@@ -102,7 +102,7 @@ void MacroPlayer::HoldKeyDown(uint8_t vk, int delay) {
   }
 }
 
-void MacroPlayer::Send(uint8_t code, uint8_t direction) {
+void CMacroPlayer::Send(uint8_t code, uint8_t direction) {
   const bool up = direction == kEventRelease;
   if (IsMouseCode(code)) {
     const MouseFlags& m = kMouseFlags[code - kFirstMouseCode];
@@ -114,7 +114,7 @@ void MacroPlayer::Send(uint8_t code, uint8_t direction) {
 
 // After a stop nothing the macro pressed may stay down: release newest first,
 // a little apart so that programs see them one by one.
-void MacroPlayer::ReleaseHeld() {
+void CMacroPlayer::ReleaseHeld() {
   while (!held_.empty()) {
     const uint8_t code = held_.back();
     held_.pop_back();

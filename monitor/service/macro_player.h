@@ -12,10 +12,10 @@
 #include "monitor/service/macro_waiter.h"
 #include "settings/profile_set.h"
 
-class MacroPlayer {
+class CMacroPlayer {
  public:
   using Trace = std::function<void(const std::string&)>;
-  MacroPlayer(InputSink& input, const KeyTranslator& table, MacroWaiter& waiter, Trace trace)
+  CMacroPlayer(CInputSink& input, const CKeyTranslator& table, CMacroWaiter& waiter, Trace trace)
       : input_(input), table_(table), waiter_(waiter), trace_(std::move(trace)) {}
 
   // Window thread. A macro button was pressed: returns true when MacroThread
@@ -39,9 +39,9 @@ class MacroPlayer {
   void Send(uint8_t code, uint8_t direction);
   void ReleaseHeld();
 
-  InputSink& input_;
-  const KeyTranslator& table_;
-  MacroWaiter& waiter_;
+  CInputSink& input_;
+  const CKeyTranslator& table_;
+  CMacroWaiter& waiter_;
   Trace trace_;
 
   // Written by the window thread only while nothing plays.

@@ -2,9 +2,9 @@
 // high-resolution timer; the tests use a fake clock.
 #pragma once
 
-class MacroWaiter {
+class CMacroWaiter {
  public:
-  virtual ~MacroWaiter() = default;
+  virtual ~CMacroWaiter() = default;
   // Around one playback (the Windows waiter may raise the timer resolution).
   virtual void BeginPlayback() = 0;
   virtual void EndPlayback() = 0;

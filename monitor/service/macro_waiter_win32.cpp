@@ -15,7 +15,7 @@ constexpr int64_t kSpinMicroseconds = 1500;
 constexpr int64_t kCatchUpMicroseconds = 2000;
 }  // namespace
 
-Win32MacroWaiter::Win32MacroWaiter()
+CMacroWaiterWin32::CMacroWaiterWin32()
     : timer_(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                     TIMER_ALL_ACCESS)),
       stopEvent_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
@@ -26,27 +26,27 @@ Win32MacroWaiter::Win32MacroWaiter()
   frequency_ = f.QuadPart;
 }
 
-Win32MacroWaiter::~Win32MacroWaiter() { EndPlayback(); }
+CMacroWaiterWin32::~CMacroWaiterWin32() { EndPlayback(); }
 
-int64_t Win32MacroWaiter::Now() const {
+int64_t CMacroWaiterWin32::Now() const {
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);
   return t.QuadPart;
 }
 
-void Win32MacroWaiter::BeginPlayback() {
+void CMacroWaiterWin32::BeginPlayback() {
   if (!highResolution_ && !periodRaised_) periodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
   due_ = Now();
 }
 
-void Win32MacroWaiter::EndPlayback() {
+void CMacroWaiterWin32::EndPlayback() {
   if (periodRaised_) timeEndPeriod(1);
   periodRaised_ = false;
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
 }
 
-void Win32MacroWaiter::Wait(int ms) {
+void CMacroWaiterWin32::Wait(int ms) {
   const int64_t now = Now();
   // Pauses follow one another from the previous pause's end, so the time the
   // events themselves take doesn't add up over a macro.
@@ -55,12 +55,12 @@ void Win32MacroWaiter::Wait(int ms) {
   WaitUntil(due_, true);
 }
 
-void Win32MacroWaiter::Sleep(int ms) {
+void CMacroWaiterWin32::Sleep(int ms) {
   due_ = Now() + static_cast<int64_t>(ms) * frequency_ / 1000;
   WaitUntil(due_, false);
 }
 
-void Win32MacroWaiter::WaitUntil(int64_t due, bool interruptible) {
+void CMacroWaiterWin32::WaitUntil(int64_t due, bool interruptible) {
   const int64_t spin = kSpinMicroseconds * frequency_ / 1000000;
   for (int64_t left = due - Now(); left > spin; left = due - Now()) {
     if (interruptible && interrupted_) return;
@@ -80,12 +80,12 @@ void Win32MacroWaiter::WaitUntil(int64_t due, bool interruptible) {
   }
 }
 
-void Win32MacroWaiter::Interrupt() {
+void CMacroWaiterWin32::Interrupt() {
   interrupted_ = true;
   SetEvent(stopEvent_.Get());
 }
 
-void Win32MacroWaiter::ClearInterrupt() {
+void CMacroWaiterWin32::ClearInterrupt() {
   interrupted_ = false;
   ResetEvent(stopEvent_.Get());
 }

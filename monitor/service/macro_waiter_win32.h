@@ -10,12 +10,12 @@
 #include "monitor/service/macro_waiter.h"
 #include "wingui/handles_win32.h"
 
-class Win32MacroWaiter final : public MacroWaiter {
+class CMacroWaiterWin32 final : public CMacroWaiter {
  public:
-  Win32MacroWaiter();
-  ~Win32MacroWaiter() override;
-  Win32MacroWaiter(const Win32MacroWaiter&) = delete;
-  Win32MacroWaiter& operator=(const Win32MacroWaiter&) = delete;
+  CMacroWaiterWin32();
+  ~CMacroWaiterWin32() override;
+  CMacroWaiterWin32(const CMacroWaiterWin32&) = delete;
+  CMacroWaiterWin32& operator=(const CMacroWaiterWin32&) = delete;
 
   void BeginPlayback() override;
   void EndPlayback() override;

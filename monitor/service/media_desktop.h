@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-class MediaDesktop {
+class CMediaDesktop {
  public:
   using Window = uintptr_t;  // 0: no window
-  virtual ~MediaDesktop() = default;
+  virtual ~CMediaDesktop() = default;
   // A string value (value nullptr: the key's default value); nothing when the
   // key or the value is missing. A key path without a root is read under the
   // local machine.

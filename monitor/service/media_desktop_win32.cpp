@@ -16,7 +16,7 @@ const Root kRoots[] = {{"HKEY_LOCAL_MACHINE\\", HKEY_LOCAL_MACHINE},
                            {"HKEY_CLASSES_ROOT\\", HKEY_CLASSES_ROOT},
                            {"HKEY_USERS\\", HKEY_USERS}};
 
-HWND AsWindow(MediaDesktop::Window w) { return reinterpret_cast<HWND>(w); }
+HWND AsWindow(CMediaDesktop::Window w) { return reinterpret_cast<HWND>(w); }
 
 std::optional<std::string> ReadValue(HKEY root, const char* key, const char* value, REGSAM view) {
   CRegKey opened;
@@ -31,7 +31,7 @@ std::optional<std::string> ReadValue(HKEY root, const char* key, const char* val
 }
 }  // namespace
 
-std::optional<std::string> Win32MediaDesktop::ReadRegistry(const char* key, const char* value) {
+std::optional<std::string> CMediaDesktopWin32::ReadRegistry(const char* key, const char* value) {
   HKEY root = HKEY_LOCAL_MACHINE;
   for (const Root& r : kRoots) {
     if (_strnicmp(key, r.name, std::strlen(r.name)) == 0) {
@@ -46,24 +46,25 @@ std::optional<std::string> Win32MediaDesktop::ReadRegistry(const char* key, cons
   return ReadValue(root, key, value, KEY_WOW64_32KEY);
 }
 
-std::string Win32MediaDesktop::ExpandEnvironment(const std::string& text) {
+std::string CMediaDesktopWin32::ExpandEnvironment(const std::string& text) {
   char buffer[kValueBuffer] = {};
   const DWORD n = ExpandEnvironmentStringsA(text.c_str(), buffer, sizeof buffer);
   if (n == 0 || n > sizeof buffer) return text;
   return buffer;
 }
 
-void Win32MediaDesktop::Launch(const std::string& commandLine) {
+void CMediaDesktopWin32::Launch(const std::string& commandLine) {
   WinExec(commandLine.c_str(), SW_SHOWNORMAL);
 }
 
-MediaDesktop::Window Win32MediaDesktop::FindPlayerWindow(const char* className, const char* title) {
+CMediaDesktop::Window CMediaDesktopWin32::FindPlayerWindow(const char* className,
+                                                           const char* title) {
   return reinterpret_cast<Window>(FindWindowA(className, title));
 }
 
 // A background program may only take the foreground with the input of the
 // current foreground thread attached to its own.
-void Win32MediaDesktop::BringToForeground(Window w) {
+void CMediaDesktopWin32::BringToForeground(Window w) {
   const DWORD self = GetCurrentThreadId();
   const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
   const bool attach = foreground != 0 && foreground != self;
@@ -72,17 +73,17 @@ void Win32MediaDesktop::BringToForeground(Window w) {
   if (attach) AttachThreadInput(foreground, self, FALSE);
 }
 
-void Win32MediaDesktop::Send(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) {
+void CMediaDesktopWin32::Send(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) {
   SendMessageA(AsWindow(w), msg, wParam, lParam);
 }
 
-void Win32MediaDesktop::Post(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) {
+void CMediaDesktopWin32::Post(Window w, unsigned msg, uintptr_t wParam, intptr_t lParam) {
   PostMessageA(AsWindow(w), msg, wParam, lParam);
 }
 
-void Win32MediaDesktop::PostAppCommand(int command) {
+void CMediaDesktopWin32::PostAppCommand(int command) {
   PostMessageA(window_, WM_APPCOMMAND, reinterpret_cast<WPARAM>(window_),
                static_cast<LPARAM>(command) << 16);
 }
 
-void Win32MediaDesktop::Pause(int ms) { ::Sleep(static_cast<DWORD>(ms)); }
+void CMediaDesktopWin32::Pause(int ms) { ::Sleep(static_cast<DWORD>(ms)); }

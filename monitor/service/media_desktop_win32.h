@@ -5,10 +5,10 @@
 
 #include "monitor/service/media_desktop.h"
 
-class Win32MediaDesktop final : public MediaDesktop {
+class CMediaDesktopWin32 final : public CMediaDesktop {
  public:
   // window: Monitor's own window, the target of the application commands.
-  explicit Win32MediaDesktop(HWND window) : window_(window) {}
+  explicit CMediaDesktopWin32(HWND window) : window_(window) {}
 
   std::optional<std::string> ReadRegistry(const char* key, const char* value) override;
   std::string ExpandEnvironment(const std::string& text) override;

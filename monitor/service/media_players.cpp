@@ -39,12 +39,12 @@ constexpr unsigned kWinampNext = 40048, kWinampPrevious = 40044, kWinampPlay = 4
                    kWinampPause = 40046, kWinampStop = 40047;
 }  // namespace
 
-void MediaPlayers::Start(int player) {
+void CMediaPlayers::Start(int player) {
   std::optional<std::string> value;
   const char* name = nullptr;
   switch (player) {
     case PLAYER_WINDOWS_MEDIA:
-      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(nullptr, kWmpTitle)) {
+      if (CMediaDesktop::Window w = desktop_.FindPlayerWindow(nullptr, kWmpTitle)) {
         desktop_.BringToForeground(w);
         return;
       }
@@ -74,7 +74,7 @@ void MediaPlayers::Start(int player) {
   desktop_.Launch(*value);
 }
 
-void MediaPlayers::Command(int player, int function) {
+void CMediaPlayers::Command(int player, int function) {
   if (function < MEDIA_NEXT || function > MEDIA_STOP) return;
   const int index = function - MEDIA_NEXT;
   switch (player) {
@@ -82,7 +82,7 @@ void MediaPlayers::Command(int player, int function) {
       desktop_.PostAppCommand(kAppCommands[index]);
       return;
     case PLAYER_ITUNES:
-      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kITunes, kITunes)) {
+      if (CMediaDesktop::Window w = desktop_.FindPlayerWindow(kITunes, kITunes)) {
         if (function == MEDIA_NEXT || function == MEDIA_PREVIOUS) {
           ITunesCtrlArrow(w, function == MEDIA_NEXT);
         } else {
@@ -91,12 +91,12 @@ void MediaPlayers::Command(int player, int function) {
       }
       return;
     case PLAYER_REALPLAYER:
-      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kRealClass, nullptr)) {
+      if (CMediaDesktop::Window w = desktop_.FindPlayerWindow(kRealClass, nullptr)) {
         desktop_.Send(w, kWmCommand, kRealCommands[index], 0);
       }
       return;
     case PLAYER_WINAMP:
-      if (MediaDesktop::Window w = desktop_.FindPlayerWindow(kWinampClass, nullptr)) {
+      if (CMediaDesktop::Window w = desktop_.FindPlayerWindow(kWinampClass, nullptr)) {
         unsigned command = kWinampStop;
         if (function == MEDIA_NEXT) command = kWinampNext;
         if (function == MEDIA_PREVIOUS) command = kWinampPrevious;
@@ -113,7 +113,7 @@ void MediaPlayers::Command(int player, int function) {
 }
 
 // The window's own keyboard messages, as if Ctrl and an arrow key were typed.
-void MediaPlayers::ITunesCtrlArrow(MediaDesktop::Window w, bool right) {
+void CMediaPlayers::ITunesCtrlArrow(CMediaDesktop::Window w, bool right) {
   const uintptr_t arrow = right ? 0x27 : 0x25;
   const intptr_t down = right ? 0x014D0001 : 0x014B0001;
   const intptr_t up = right ? static_cast<intptr_t>(0xC14D0001u) : static_cast<intptr_t>(0xC14B0001u);
@@ -126,7 +126,7 @@ void MediaPlayers::ITunesCtrlArrow(MediaDesktop::Window w, bool right) {
   desktop_.Send(w, kWmKeyUp, 0x11, static_cast<intptr_t>(0xC01D0001u));
 }
 
-void MediaPlayers::ITunesSpace(MediaDesktop::Window w) {
+void CMediaPlayers::ITunesSpace(CMediaDesktop::Window w) {
   desktop_.Post(w, kWmKeyDown, 0x20, 0x00390001);
   desktop_.Pause(100);
   desktop_.Post(w, kWmKeyUp, 0x20, static_cast<intptr_t>(0xC0390001u));

@@ -20,9 +20,9 @@ enum : int {
   MEDIA_STOP = 0x24,
 };
 
-class MediaPlayers {
+class CMediaPlayers {
  public:
-  explicit MediaPlayers(MediaDesktop& desktop) : desktop_(desktop) {}
+  explicit CMediaPlayers(CMediaDesktop& desktop) : desktop_(desktop) {}
 
   // Function 0x20: start the player, or bring Windows Media Player forward.
   void Start(int player);
@@ -30,10 +30,10 @@ class MediaPlayers {
   void Command(int player, int function);
 
  private:
-  void ITunesCtrlArrow(MediaDesktop::Window w, bool right);
-  void ITunesSpace(MediaDesktop::Window w);
+  void ITunesCtrlArrow(CMediaDesktop::Window w, bool right);
+  void ITunesSpace(CMediaDesktop::Window w);
 
-  MediaDesktop& desktop_;
+  CMediaDesktop& desktop_;
   // Winamp has separate play and pause commands; alternate between them for
   // the life of Monitor, whatever the profile.
   bool winampPlaying_ = false;

@@ -9,12 +9,12 @@
 namespace {
 
 // The single-instance mutex: released and closed at exit.
-class InstanceMutex {
+class CInstanceMutex {
  public:
-  InstanceMutex() : handle_(CreateMutexA(nullptr, TRUE, names::kMonitorInstanceMutex)) {
+  CInstanceMutex() : handle_(CreateMutexA(nullptr, TRUE, names::kMonitorInstanceMutex)) {
     alreadyRunning_ = GetLastError() == ERROR_ALREADY_EXISTS;
   }
-  ~InstanceMutex() {
+  ~CInstanceMutex() {
     if (handle_ && !alreadyRunning_) ReleaseMutex(handle_.Get());
   }
   bool AlreadyRunning() const { return alreadyRunning_; }
@@ -28,7 +28,7 @@ class InstanceMutex {
 
 int CMonitorApp::Run(const char* commandLine) {
   const bool openOption = commandLine && commandLine[0] == '1';
-  InstanceMutex mutex;
+  CInstanceMutex mutex;
   if (mutex.AlreadyRunning()) {
     if (openOption)
       if (HWND first = FindWindowA(nullptr, names::kMonitorTitle))

@@ -15,7 +15,7 @@
 #include "monitor/service/monitor_platform.h"
 #include "settings/profile_set.h"
 
-class CMonitorCore : public DeviceEventSink {
+class CMonitorCore : public CDeviceEventSink {
  public:
   explicit CMonitorCore(const MonitorPlatform& platform);
   CMonitorCore(const CMonitorCore&) = delete;
@@ -23,7 +23,7 @@ class CMonitorCore : public DeviceEventSink {
 
   // The desktop actions, once they exist (button, program and media events
   // are dropped before).
-  void SetHostActions(HostActions* actions) { actions_ = actions; }
+  void SetHostActions(CHostActions* actions) { actions_ = actions; }
 
   // The window's creation steps; false when another Monitor owns the shared
   // block (the window must not be created).
@@ -43,7 +43,7 @@ class CMonitorCore : public DeviceEventSink {
   void OnTaskbarCreated();
   // WM_COPYDATA from an applet; the window answers 1.
   void OnAppletText(const void* data, size_t size);
-  // Called by TransferThread when a transfer of this kind ends.
+  // Called by CTransferThread when a transfer of this kind ends.
   void OnTransferFinished(unsigned kind, TransferResult result);
 
   const ProfileSet& Settings() const { return set_; }
@@ -51,7 +51,7 @@ class CMonitorCore : public DeviceEventSink {
   int DeviceStateValue() const { return deviceState_; }
   const OverlaySetting& Notices() const { return notices_; }
 
-  // DeviceEventSink
+  // CDeviceEventSink
   void OnDeviceArrival() override;
   void OnDeviceRemoval() override;
   void OnHorizontalScroll(int direction) override;
@@ -83,7 +83,7 @@ class CMonitorCore : public DeviceEventSink {
   CMonitorDesktop& desktop_;
   CMonitorShell& shell_;
   CMonitorFiles& files_;
-  HostActions* actions_ = nullptr;
+  CHostActions* actions_ = nullptr;
   ProfileSet set_{};
   OverlaySetting notices_{};
   int deviceState_ = kDeviceNotFound;

@@ -16,7 +16,7 @@ class CMonitorDesktopWin32 final : public CMonitorDesktop {
   explicit CMonitorDesktopWin32(HWND window) : window_(window) {}
 
   // The desktop actions while MacroThread runs, else nullptr.
-  HostActions* Actions() { return actions_.get(); }
+  CHostActions* Actions() { return actions_.get(); }
 
   WindowHandle FindWindowByTitle(const char* title) override;
   bool Post(WindowHandle window, unsigned message, uintptr_t wParam, intptr_t lParam) override;
@@ -31,5 +31,5 @@ class CMonitorDesktopWin32 final : public CMonitorDesktop {
 
  private:
   HWND window_;
-  std::unique_ptr<HostActions> actions_;
+  std::unique_ptr<CHostActions> actions_;
 };

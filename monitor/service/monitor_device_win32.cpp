@@ -3,7 +3,7 @@
 #include "settings/system_names.h"
 
 CMonitorDeviceWin32::CMonitorDeviceWin32(HWND window, const std::filesystem::path& folder)
-    : window_(window), library_(std::make_unique<HidLibrary>(folder)) {}
+    : window_(window), library_(std::make_unique<CHidLibrary>(folder)) {}
 
 CMonitorDeviceWin32::~CMonitorDeviceWin32() {
   // Normally Shutdown has ended both already.
@@ -13,12 +13,12 @@ CMonitorDeviceWin32::~CMonitorDeviceWin32() {
 
 bool CMonitorDeviceWin32::ConnectDevice() {
   HWND window = window_;
-  transfer_ = std::make_unique<TransferThread>(
+  transfer_ = std::make_unique<CTransferThread>(
       *library_,
       [window](unsigned kind, TransferResult result) {
         PostMessageA(window, MSG_TRANSFER_DONE, kind, static_cast<LPARAM>(result));
       },
-      Transfer::ProfileActivated{});
+      CTransfer::ProfileActivated{});
   transfer_->SetAttachedCheck([this] { return attached_.load(); });
   transfer_->Start();
 

@@ -1,5 +1,5 @@
 // The device link of Monitor on Win32: the device library bound from the
-// installation folder and TransferThread, which writes into it.
+// installation folder and CTransferThread, which writes into it.
 #pragma once
 
 #include <windows.h>
@@ -35,8 +35,8 @@ class CMonitorDeviceWin32 final : public CMonitorDevice {
   void CloseMouse();
 
   HWND window_;
-  std::unique_ptr<HidLibrary> library_;
-  std::unique_ptr<TransferThread> transfer_;
+  std::unique_ptr<CHidLibrary> library_;
+  std::unique_ptr<CTransferThread> transfer_;
   // Whether the mouse is there, as the window thread last learnt: transfers
   // that come to run while it is not are dropped.
   std::atomic<bool> attached_{false};

@@ -12,11 +12,11 @@
 // A window of another program (or Monitor's own); 0 = none.
 using WindowHandle = uintptr_t;
 
-// The device library and TransferThread.
+// The device library and CTransferThread.
 class CMonitorDevice {
  public:
   virtual ~CMonitorDevice() = default;
-  // Binds the device library, starts TransferThread and opens the mouse;
+  // Binds the device library, starts CTransferThread and opens the mouse;
   // true when it is attached.
   virtual bool ConnectDevice() = 0;
   // The reopen after an arrival, the close on removal and the final close.

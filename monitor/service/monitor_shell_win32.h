@@ -32,6 +32,6 @@ class CMonitorShellWin32 final : public CMonitorShell {
  private:
   HWND window_;
   std::filesystem::path folder_;
-  Captions captions_;
+  CCaptions captions_;
   CTrayIcon tray_;
 };

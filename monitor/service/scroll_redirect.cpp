@@ -13,9 +13,9 @@ constexpr uint32_t kScrollBarSizeBox = 0x08;
 
 bool IsScrollBarClass(const std::string& c) { return c == "ScrollBar" || c == "NUIScrollbar"; }
 
-class Search {
+class CSearch {
  public:
-  Search(WindowTree& tree, ScreenPoint cursor) : tree_(tree), cursor_(cursor) {}
+  CSearch(CWindowTree& tree, ScreenPoint cursor) : tree_(tree), cursor_(cursor) {}
 
   bool IsDesktopIcons(WindowRef w) {
     if (tree_.ClassName(w) != "SysListView32") return false;
@@ -97,7 +97,7 @@ class Search {
   }
 
  private:
-  WindowTree& tree_;
+  CWindowTree& tree_;
   ScreenPoint cursor_;
   int depth_ = 0;
 };
@@ -115,18 +115,18 @@ AppKind KindOfClass(const std::string& c) {
   return {0, false};
 }
 
-WindowRef FindHorizontalScrollTarget(WindowTree& tree, WindowRef window, ScreenPoint cursor) {
-  return Search(tree, cursor).Find(window);
+WindowRef FindHorizontalScrollTarget(CWindowTree& tree, WindowRef window, ScreenPoint cursor) {
+  return CSearch(tree, cursor).Find(window);
 }
 
-void ScrollStep(WindowTree& tree, ScrollInput& input, int direction, int repetitions) {
+void ScrollStep(CWindowTree& tree, CScrollInput& input, int direction, int repetitions) {
   if (repetitions <= 0 || (direction != 1 && direction != -1)) return;
   repetitions = std::min(repetitions, kMaxRepetitions);
   const bool left = direction == 1;
   const ScreenPoint cursor = input.CursorPos();
   const WindowRef w = tree.WindowAt(cursor);
   if (w == 0 || w == tree.Desktop()) return;
-  Search search(tree, cursor);
+  CSearch search(tree, cursor);
   if (search.IsDesktopIcons(w)) return;
   const AppKind kind = KindOfClass(tree.ClassName(w));
   const WindowRef target = search.Find(w);

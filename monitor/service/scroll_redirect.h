@@ -16,9 +16,9 @@ struct ScreenRect {
 };
 
 // The window tree as the search sees it.
-class WindowTree {
+class CWindowTree {
  public:
-  virtual ~WindowTree() = default;
+  virtual ~CWindowTree() = default;
   virtual WindowRef WindowAt(ScreenPoint point) = 0;
   virtual WindowRef Desktop() = 0;
   virtual std::string ClassName(WindowRef window) = 0;
@@ -33,9 +33,9 @@ class WindowTree {
 };
 
 // The four ways of scrolling.
-class ScrollInput {
+class CScrollInput {
  public:
-  virtual ~ScrollInput() = default;
+  virtual ~CScrollInput() = default;
   virtual ScreenPoint CursorPos() = 0;
   virtual void SetCursorPos(ScreenPoint point) = 0;
   // Press and release of the primary button where the cursor is.
@@ -55,7 +55,7 @@ struct AppKind {
 AppKind KindOfClass(const std::string& className);
 
 // The horizontal scroll target of window for the cursor point, or 0.
-WindowRef FindHorizontalScrollTarget(WindowTree& tree, WindowRef window, ScreenPoint cursor);
+WindowRef FindHorizontalScrollTarget(CWindowTree& tree, WindowRef window, ScreenPoint cursor);
 
 // One scroll step: direction +1 scrolls left, -1 right, repeated times.
-void ScrollStep(WindowTree& tree, ScrollInput& input, int direction, int repetitions);
+void ScrollStep(CWindowTree& tree, CScrollInput& input, int direction, int repetitions);

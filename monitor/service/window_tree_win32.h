@@ -5,7 +5,7 @@
 
 #include "monitor/service/scroll_redirect.h"
 
-class CWindowTreeWin32 final : public WindowTree {
+class CWindowTreeWin32 final : public CWindowTree {
  public:
   WindowRef WindowAt(ScreenPoint point) override;
   WindowRef Desktop() override;
@@ -19,7 +19,7 @@ class CWindowTreeWin32 final : public WindowTree {
   ScreenRect Rect(WindowRef window) override;
 };
 
-class CScrollInputWin32 final : public ScrollInput {
+class CScrollInputWin32 final : public CScrollInput {
  public:
   ScreenPoint CursorPos() override;
   void SetCursorPos(ScreenPoint point) override;

@@ -52,8 +52,8 @@ constexpr int kPageKeys[CMainDialog::kPageCount] = {47, 37, 38, 39, 40};
 
 }  // namespace
 
-CMainDialog::CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
-                         MacroStore& store, const Captions& captions)
+CMainDialog::CMainDialog(std::filesystem::path installFolder, COptionPartners& partners,
+                         COptionFiles& files, CMacroStore& store, const CCaptions& captions)
     : CSkinDialog("skin_main.ini"),
       folder_(std::move(installFolder)),
       store_(store),
@@ -73,7 +73,7 @@ void CMainDialog::Start(bool monitorRunning) {
   core_.Start(monitorRunning, [](Profile& p) { DefaultSystemSettingsStore().Read(p); });
 }
 
-void CMainDialog::CreateControls(const SkinBuilder& skin) {
+void CMainDialog::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(newName_, kKeyNewName);
   skin.AddButton(import_, kKeyImport);
   skin.AddButton(export_, kKeyExport);
@@ -96,7 +96,7 @@ void CMainDialog::CreateControls(const SkinBuilder& skin) {
   pageRect_ = RECT{page.left, page.top, page.right, page.bottom};
 }
 
-void CMainDialog::SetPage(Page page, std::unique_ptr<OptionPage> content) {
+void CMainDialog::SetPage(Page page, std::unique_ptr<COptionPage> content) {
   pages_[page] = std::move(content);
 }
 

@@ -1,6 +1,6 @@
 // CMainDialog: Option's only top-level window, "Osprey Arena". It hosts the
 // pages, selects the profile being edited, opens the function menus of the
-// button controls, and applies through Monitor (the rules are OptionCore's).
+// button controls, and applies through Monitor (the rules are COptionCore's).
 #pragma once
 
 #include <windows.h>
@@ -22,12 +22,12 @@
 #include "settings/macro_store.h"
 #include "wingui/gdi_win32.h"
 
-class CMainDialog final : public CSkinDialog, private OptionUi {
+class CMainDialog final : public CSkinDialog, private COptionUi {
  public:
   enum Page { kButtonsPage, kMacrosPage, kLightingPage, kPerformancePage, kDpiPage, kPageCount };
 
-  CMainDialog(std::filesystem::path installFolder, OptionPartners& partners, OptionFiles& files,
-              MacroStore& store, const Captions& captions);
+  CMainDialog(std::filesystem::path installFolder, COptionPartners& partners, COptionFiles& files,
+              CMacroStore& store, const CCaptions& captions);
   CMainDialog(const CMainDialog&) = delete;
   CMainDialog& operator=(const CMainDialog&) = delete;
 
@@ -35,20 +35,20 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   void Start(bool monitorRunning);
   // A page plugs in before the dialog opens; it is created in the page
   // rectangle when the dialog is.
-  void SetPage(Page page, std::unique_ptr<OptionPage> content);
-  OptionCore& Core() { return core_; }
+  void SetPage(Page page, std::unique_ptr<COptionPage> content);
+  COptionCore& Core() { return core_; }
   // What the button and macro pages work on.
   PageContext& Pages() { return pageContext_; }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   void OnShown() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  // OptionUi
+  // COptionUi
   void SetApplying(bool on) override;
   void Refresh(unsigned pages) override;
   // No control of the dialog shows the firmware version.
@@ -64,9 +64,9 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   std::filesystem::path ProfileFileDialog(bool save);
 
   std::filesystem::path folder_;
-  MacroStore& store_;
-  const Captions& captions_;
-  OptionCore core_;
+  CMacroStore& store_;
+  const CCaptions& captions_;
+  COptionCore core_;
   PageContext pageContext_;
 
   CSkinButton newName_, import_, export_, editName_;
@@ -78,7 +78,7 @@ class CMainDialog final : public CSkinDialog, private OptionUi {
   CSkinButton help_, resetCurrent_, resetAll_, webSite_;
   RECT pageRect_{};
 
-  std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
+  std::array<std::unique_ptr<COptionPage>, kPageCount> pages_;
   Page visiblePage_ = kButtonsPage;  // the page switched to, shown once painted
 
   int menuButton_ = -1;     // button whose function menu is open

@@ -26,8 +26,8 @@ bool SamePathIgnoringCase(const std::filesystem::path& a, const std::filesystem:
                     [&](auto p, auto q) { return lower(p) == lower(q); });
 }
 
-OptionCore::OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files,
-                       std::filesystem::path installFolder)
+COptionCore::COptionCore(COptionUi& ui, COptionPartners& partners, COptionFiles& files,
+                         std::filesystem::path installFolder)
     : ui_(ui),
       partners_(partners),
       files_(files),
@@ -38,13 +38,13 @@ OptionCore::OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& file
   ClearProfileSet(*working_);
 }
 
-int OptionCore::CurrentIndex() const {
+int COptionCore::CurrentIndex() const {
   return ValidProfile(working_->CurrentProfile) ? working_->CurrentProfile : 0;
 }
 
-Profile& OptionCore::CurrentProfile() { return working_->Profiles[CurrentIndex()]; }
+Profile& COptionCore::CurrentProfile() { return working_->Profiles[CurrentIndex()]; }
 
-void OptionCore::Start(bool fromMonitor, const std::function<void(Profile&)>& systemFromRegistry) {
+void COptionCore::Start(bool fromMonitor, const std::function<void(Profile&)>& systemFromRegistry) {
   ClearProfileSet(*saved_);
   if (fromMonitor && partners_.ReadSharedBlock(*saved_)) {
     ClearChangeFlags(*saved_);
@@ -64,16 +64,16 @@ void OptionCore::Start(bool fromMonitor, const std::function<void(Profile&)>& sy
   ui_.Refresh(kPageAll);
 }
 
-void OptionCore::SelectProfile(int index) {
+void COptionCore::SelectProfile(int index) {
   if (!ValidProfile(index)) return;
   working_->CurrentProfile = index;
   ui_.Refresh(kPageAll);
 }
 
-void OptionCore::SetOrientation(int orientation) { CurrentProfile().Orientation = orientation; }
+void COptionCore::SetOrientation(int orientation) { CurrentProfile().Orientation = orientation; }
 
-bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& store,
-                                FunctionDialogs& dialogs) {
+bool COptionCore::ChooseFunction(int button, unsigned command, const CMacroStore& store,
+                                 CFunctionDialogs& dialogs) {
   if (button < 0 || button >= kMenuButtonCount) return false;
   // Fixed now: a reload from Monitor while a dialog is open replaces the
   // working copy in place, so the reference stays this profile's.
@@ -115,7 +115,7 @@ bool OptionCore::ChooseFunction(int button, unsigned command, const MacroStore& 
   return true;
 }
 
-void OptionCore::Apply(ApplyMode mode) {
+void COptionCore::Apply(ApplyMode mode) {
   applying_ = true;
   ui_.SetApplying(true);
   if (mode != ApplyMode::FlagsSet) ComputeChangeFlags(*saved_, *working_);
@@ -131,13 +131,13 @@ void OptionCore::Apply(ApplyMode mode) {
   if (!monitorFound) ApplyDone();
 }
 
-void OptionCore::ApplyDone() {
+void COptionCore::ApplyDone() {
   if (!applying_) return;
   applying_ = false;
   ui_.SetApplying(false);
 }
 
-void OptionCore::ResetCurrentProfile() {
+void COptionCore::ResetCurrentProfile() {
   const int p = CurrentIndex();
   SetDefaultProfile(working_->Profiles[p], p);
   MarkProfileChanged(*working_, p);
@@ -145,7 +145,7 @@ void OptionCore::ResetCurrentProfile() {
   Apply(ApplyMode::FlagsSet);
 }
 
-void OptionCore::ResetAllProfiles() {
+void COptionCore::ResetAllProfiles() {
   SetDefaultSettings(*working_);
   SetDefaultOverlaySetting(overlay_);
   MarkAllChanged(*working_);
@@ -153,11 +153,11 @@ void OptionCore::ResetAllProfiles() {
   Apply(ApplyMode::FlagsSet);
 }
 
-std::filesystem::path OptionCore::CurrentProfileFile() const {
+std::filesystem::path COptionCore::CurrentProfileFile() const {
   return ProfileFilePath(folder_, CurrentIndex());
 }
 
-void OptionCore::ImportProfile(const std::filesystem::path& chosen) {
+void COptionCore::ImportProfile(const std::filesystem::path& chosen) {
   if (!chosen.empty() && files_.CanRead(chosen)) {
     const std::filesystem::path target = CurrentProfileFile();
     if (!SamePathIgnoringCase(chosen, target)) files_.ReplaceWithCopy(chosen, target);
@@ -170,19 +170,19 @@ void OptionCore::ImportProfile(const std::filesystem::path& chosen) {
   Apply(ApplyMode::Compare);
 }
 
-void OptionCore::ExportProfile(const std::filesystem::path& chosen) {
+void COptionCore::ExportProfile(const std::filesystem::path& chosen) {
   if (chosen.empty()) return;
   files_.RemoveFile(chosen);
   files_.SaveProfile(CurrentProfile(), chosen);
 }
 
-void OptionCore::OnProfileChanged() {
+void COptionCore::OnProfileChanged() {
   partners_.ReadSharedBlock(*saved_);
   *working_ = *saved_;
   ui_.Refresh(kPageAll);
 }
 
-void OptionCore::OnDeviceChanged() {
+void COptionCore::OnDeviceChanged() {
   partners_.ReadSharedBlock(*saved_);
   const int p = saved_->CurrentProfile;
   if (!ValidProfile(p)) return;  // a block without an active profile changes nothing
@@ -195,7 +195,7 @@ void OptionCore::OnDeviceChanged() {
   ui_.Refresh(kPageDpi | kPageLighting | kPagePerformance);
 }
 
-void OptionCore::OnReloadAll() {
+void COptionCore::OnReloadAll() {
   ui_.ShowFirmware(FirmwareText(files_.ReadFirmwareVersion(), false));
   partners_.ReadSharedBlock(*saved_);
   ClearChangeFlags(*saved_);

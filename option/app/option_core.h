@@ -12,7 +12,7 @@
 #include "option/pages/function_menu.h"
 #include "settings/profile_set.h"
 
-class MacroStore;
+class CMacroStore;
 
 // Buttons 0..14 have a control and a function menu on the main dialog.
 inline constexpr int kMenuButtonCount = 15;
@@ -27,9 +27,9 @@ enum PageMask : unsigned {
   kPageAll = 31,
 };
 
-class OptionUi {
+class COptionUi {
  public:
-  virtual ~OptionUi() = default;
+  virtual ~COptionUi() = default;
   // On: capture the mouse, hourglass, OK and Apply disabled. Off: the reverse.
   virtual void SetApplying(bool on) = 0;
   // The profile controls and the given pages show the working copy again.
@@ -38,9 +38,9 @@ class OptionUi {
   virtual void ShowFirmware(const std::string& text) = 0;
 };
 
-class OptionPartners {
+class COptionPartners {
  public:
-  virtual ~OptionPartners() = default;
+  virtual ~COptionPartners() = default;
   // False without Monitor (no shared block): dest is left as it was.
   virtual bool ReadSharedBlock(ProfileSet& dest) = 0;
   virtual void WriteSharedBlock(const ProfileSet& src) = 0;
@@ -49,9 +49,9 @@ class OptionPartners {
   virtual void PostApplyToApplets() = 0;
 };
 
-class OptionFiles {
+class COptionFiles {
  public:
-  virtual ~OptionFiles() = default;
+  virtual ~COptionFiles() = default;
   virtual void WriteOverlaySetting(const OverlaySetting& record) = 0;
   // Profiles, config.ini and the active profile's system settings.
   virtual void SaveAll(const ProfileSet& set) = 0;
@@ -75,10 +75,10 @@ class OptionFiles {
 
 enum class ApplyMode { Compare = 0, FlagsSet = 1 };
 
-class OptionCore {
+class COptionCore {
  public:
-  OptionCore(OptionUi& ui, OptionPartners& partners, OptionFiles& files,
-             std::filesystem::path installFolder);
+  COptionCore(COptionUi& ui, COptionPartners& partners, COptionFiles& files,
+              std::filesystem::path installFolder);
 
   ProfileSet& Working() { return *working_; }
   const ProfileSet& Saved() const { return *saved_; }
@@ -100,8 +100,8 @@ class OptionCore {
   // button was clicked, and that button is marked for the mouse. False when
   // nothing changed; true also after the macro manager, which may have
   // changed any button that plays a macro.
-  bool ChooseFunction(int button, unsigned command, const MacroStore& store,
-                      FunctionDialogs& dialogs);
+  bool ChooseFunction(int button, unsigned command, const CMacroStore& store,
+                      CFunctionDialogs& dialogs);
 
   // Saves, hands the set to Monitor and waits for its answer (ApplyDone).
   void Apply(ApplyMode mode);
@@ -124,9 +124,9 @@ class OptionCore {
  private:
   int CurrentIndex() const;
 
-  OptionUi& ui_;
-  OptionPartners& partners_;
-  OptionFiles& files_;
+  COptionUi& ui_;
+  COptionPartners& partners_;
+  COptionFiles& files_;
   std::filesystem::path folder_;
   std::unique_ptr<ProfileSet> saved_;
   std::unique_ptr<ProfileSet> working_;

@@ -7,75 +7,77 @@
 #include "settings/shared_block.h"
 #include "settings/system_names.h"
 
-MonitorPartners::MonitorPartners()
+CMonitorPartners::CMonitorPartners()
     : blockOpen_(OpenSharedBlock() == 1),
       guard_(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, names::kSharedBlockMutex)) {}
 
-MonitorPartners::~MonitorPartners() {
+CMonitorPartners::~CMonitorPartners() {
   if (blockOpen_) CloseSharedBlock();
 }
 
-bool MonitorPartners::BlockOpen() {
+bool CMonitorPartners::BlockOpen() {
   // Option may have started before Monitor: the block Monitor made since
   // is the one an apply must fill.
   if (!blockOpen_) blockOpen_ = OpenSharedBlock() == 1;
   return blockOpen_;
 }
 
-bool MonitorPartners::ReadSharedBlock(ProfileSet& dest) {
+bool CMonitorPartners::ReadSharedBlock(ProfileSet& dest) {
   return BlockOpen() && ::ReadSharedBlock(dest) == 1;
 }
 
-void MonitorPartners::WriteSharedBlock(const ProfileSet& src) {
+void CMonitorPartners::WriteSharedBlock(const ProfileSet& src) {
   if (BlockOpen()) ::WriteSharedBlock(src);
 }
 
-bool MonitorPartners::SendApply(int mode) {
+bool CMonitorPartners::SendApply(int mode) {
   HWND monitor = FindWindowA(nullptr, names::kMonitorTitle);
   if (!monitor) return false;
   SendMessageA(monitor, MSG_APPLY, static_cast<WPARAM>(mode), 0);
   return true;
 }
 
-void MonitorPartners::PostApplyToApplets() {
+void CMonitorPartners::PostApplyToApplets() {
   for (const char* title : names::kAppletTitles)
     if (HWND applet = FindWindowA(nullptr, title)) PostMessageA(applet, MSG_APPLY, 0, 0);
 }
 
-void FolderFiles::WriteOverlaySetting(const OverlaySetting& record) {
+void CFolderFiles::WriteOverlaySetting(const OverlaySetting& record) {
   ::WriteOverlaySetting(folder_, record);
 }
 
-void FolderFiles::SaveAll(const ProfileSet& set) {
+void CFolderFiles::SaveAll(const ProfileSet& set) {
   // A first apply on a fresh installation creates the profiles' folder.
   std::error_code ignored;
   std::filesystem::create_directories(ProfileFilePath(folder_, 0).parent_path(), ignored);
   ::SaveAll(folder_, set, DefaultSystemSettingsStore());
 }
 
-void FolderFiles::WriteApplyStamp() { ::WriteApplyStamp(folder_, std::time(nullptr)); }
+void CFolderFiles::WriteApplyStamp() { ::WriteApplyStamp(folder_, std::time(nullptr)); }
 
-void FolderFiles::SaveMacroStore() { store_.Save(folder_); }
+void CFolderFiles::SaveMacroStore() { store_.Save(folder_); }
 
-void FolderFiles::MergeMacrosFromProfiles(const ProfileSet& set) {
+void CFolderFiles::MergeMacrosFromProfiles(const ProfileSet& set) {
   store_.MergeFromProfiles(set);
   store_.Save(folder_);
 }
 
-int FolderFiles::ReadFirmwareVersion() { return ::ReadFirmwareVersion(folder_); }
+int CFolderFiles::ReadFirmwareVersion() { return ::ReadFirmwareVersion(folder_); }
 
-void FolderFiles::LoadAll(ProfileSet& into) { ::LoadAll(folder_, into, DefaultSystemSettingsStore()); }
+void CFolderFiles::LoadAll(ProfileSet& into) {
+  ::LoadAll(folder_, into, DefaultSystemSettingsStore());
+}
 
-bool FolderFiles::LoadProfile(Profile& into, const std::filesystem::path& path) {
+bool CFolderFiles::LoadProfile(Profile& into, const std::filesystem::path& path) {
   return ::LoadProfile(into, path) == 1;
 }
 
-void FolderFiles::SaveProfile(const Profile& profile, const std::filesystem::path& path) {
+void CFolderFiles::SaveProfile(const Profile& profile, const std::filesystem::path& path) {
   ::SaveProfile(profile, path);
 }
 
-void FolderFiles::ReplaceWithCopy(const std::filesystem::path& source,
-                                  const std::filesystem::path& target) {
+void CFolderFiles::ReplaceWithCopy(const std::filesystem::path& source,
+                                   const std::filesystem::path& target) {
   // An import before the first apply finds no profiles' folder yet. Other
   // failures are left to show: the profile is then read from what the
   // target holds.
@@ -86,6 +88,6 @@ void FolderFiles::ReplaceWithCopy(const std::filesystem::path& source,
   SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN);
 }
 
-void FolderFiles::RemoveFile(const std::filesystem::path& path) { ::DeleteFileW(path.c_str()); }
+void CFolderFiles::RemoveFile(const std::filesystem::path& path) { ::DeleteFileW(path.c_str()); }
 
-bool FolderFiles::CanRead(const std::filesystem::path& path) { return ::FileExists(path) == 1; }
+bool CFolderFiles::CanRead(const std::filesystem::path& path) { return ::FileExists(path) == 1; }

@@ -10,14 +10,14 @@
 #include "settings/macro_store.h"
 #include "wingui/handles_win32.h"
 
-class MonitorPartners final : public OptionPartners {
+class CMonitorPartners final : public COptionPartners {
  public:
   // Opens the shared block when Monitor runs; else at the first copy in or
   // out after Monitor has started.
-  MonitorPartners();
-  MonitorPartners(const MonitorPartners&) = delete;
-  MonitorPartners& operator=(const MonitorPartners&) = delete;
-  ~MonitorPartners() override;
+  CMonitorPartners();
+  CMonitorPartners(const CMonitorPartners&) = delete;
+  CMonitorPartners& operator=(const CMonitorPartners&) = delete;
+  ~CMonitorPartners() override;
   bool MonitorRunning() const { return blockOpen_; }
 
   bool ReadSharedBlock(ProfileSet& dest) override;
@@ -32,9 +32,9 @@ class MonitorPartners final : public OptionPartners {
   CHandle guard_;  // the block's mutex, held open while Option runs
 };
 
-class FolderFiles final : public OptionFiles {
+class CFolderFiles final : public COptionFiles {
  public:
-  FolderFiles(std::filesystem::path installFolder, MacroStore& store)
+  CFolderFiles(std::filesystem::path installFolder, CMacroStore& store)
       : folder_(std::move(installFolder)), store_(store) {}
 
   void WriteOverlaySetting(const OverlaySetting& record) override;
@@ -53,5 +53,5 @@ class FolderFiles final : public OptionFiles {
 
  private:
   std::filesystem::path folder_;
-  MacroStore& store_;
+  CMacroStore& store_;
 };

@@ -60,10 +60,10 @@ class COptionApp {
     int result = 0;
     {
       CComApartment com;
-      Captions captions(folder);
-      MacroStore store;
-      MonitorPartners partners;
-      FolderFiles files(folder, store);
+      CCaptions captions(folder);
+      CMacroStore store;
+      CMonitorPartners partners;
+      CFolderFiles files(folder, store);
       CMainDialog dialog(folder, partners, files, store, captions);
       ProfileSet& working = dialog.Core().Working();
       dialog.SetPage(CMainDialog::kButtonsPage, std::make_unique<CButtonPage>(dialog.Pages()));

@@ -9,8 +9,8 @@
 
 namespace {
 
-bool ChooseMacroFor(ProfileSet& set, MacroKeyInfo& slot, MacroStore& store, MacroKeyInfo& scratch,
-                    ButtonPageDialogs& dialogs) {
+bool ChooseMacroFor(ProfileSet& set, MacroKeyInfo& slot, CMacroStore& store, MacroKeyInfo& scratch,
+                    CButtonPageDialogs& dialogs) {
   // The chooser offers the store as it is now, and the buttons follow it.
   store.PushToProfiles(set);
   scratch = slot;
@@ -28,8 +28,8 @@ bool ChooseMacroFor(ProfileSet& set, MacroKeyInfo& slot, MacroStore& store, Macr
 
 }  // namespace
 
-bool AssignButton(ProfileSet& set, int profile, int button, unsigned command, MacroStore& store,
-                  MacroKeyInfo& scratch, ButtonPageDialogs& dialogs) {
+bool AssignButton(ProfileSet& set, int profile, int button, unsigned command, CMacroStore& store,
+                  MacroKeyInfo& scratch, CButtonPageDialogs& dialogs) {
   if (profile < 0 || profile >= kProfileCount || button < 0 || button >= kButtonPageButtons) return false;
   Profile& p = set.Profiles[profile];
   const int code = ButtonPageCode(command);

@@ -7,9 +7,9 @@
 #include "option/pages/function_menu.h"
 #include "settings/profile_set.h"
 
-class MacroStore;
+class CMacroStore;
 
-class ButtonPageDialogs : public FunctionDialogs {
+class CButtonPageDialogs : public CFunctionDialogs {
  public:
   // The macro chooser, opened on `scratch` (the button's slot): the position
   // of the preselected macro (-1 for none) and the play mode go in, the
@@ -24,5 +24,5 @@ class ButtonPageDialogs : public FunctionDialogs {
 // up holding the slot the macro chooser worked on. True when the button's
 // slot was assigned; the store's macros may have been pushed into the
 // profiles either way.
-bool AssignButton(ProfileSet& set, int profile, int button, unsigned command, MacroStore& store,
-                  MacroKeyInfo& scratch, ButtonPageDialogs& dialogs);
+bool AssignButton(ProfileSet& set, int profile, int button, unsigned command, CMacroStore& store,
+                  MacroKeyInfo& scratch, CButtonPageDialogs& dialogs);

@@ -10,7 +10,7 @@
 #include "option/pages/button_assignment.h"
 #include "option/pages/page_context.h"
 
-class CButtonDialogs final : public ButtonPageDialogs {
+class CButtonDialogs final : public CButtonPageDialogs {
  public:
   // `edited`: the slot of the button whose menu was opened (the macro
   // manager opens on its macro).

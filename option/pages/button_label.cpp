@@ -21,7 +21,7 @@ std::string FileNameOfPath(const std::string& path) {
 }
 
 std::string ButtonLabel(const MacroKeyInfo& slot, const CaptionLookup& caption,
-                        const KeyboardLayout& layout) {
+                        const CKeyboardLayout& layout) {
   switch (slot.function) {
     case kFunctionKey:
       if (slot.count == 0) return "";

@@ -19,7 +19,7 @@ int FunctionCaptionId(int code);
 // key is set); macro: its name; program: the file name with its extension;
 // any other code: its caption.
 std::string ButtonLabel(const MacroKeyInfo& slot, const CaptionLookup& caption,
-                        const KeyboardLayout& layout = SystemKeyboardLayout());
+                        const CKeyboardLayout& layout = SystemKeyboardLayout());
 
 // The last component of a path, separated by either slash.
 std::string FileNameOfPath(const std::string& path);

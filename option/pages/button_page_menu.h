@@ -29,7 +29,7 @@ int ButtonPageCode(unsigned command);
 
 // A menu may open again only 200 ms after the last one closed: the click that
 // closes a menu over its own button would otherwise open it again.
-class MenuReopenGuard {
+class CMenuReopenGuard {
  public:
   static constexpr uint32_t kQuietMs = 200;
   bool MayOpen(uint32_t nowMs) const { return !closed_ || nowMs - closedAt_ >= kQuietMs; }

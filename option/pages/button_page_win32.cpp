@@ -26,7 +26,7 @@ void CButtonPage::Show(bool visible) {
   CSkinDialog::Show(visible);
 }
 
-void CButtonPage::CreateControls(const SkinBuilder& skin) {
+void CButtonPage::CreateControls(const CSkinBuilder& skin) {
   for (int b = 0; b < kButtonPageButtons; ++b) skin.AddButton(buttons_[b], kFirstKey + b);
 }
 

@@ -16,11 +16,11 @@
 #include "option/skin/skin_dialog_win32.h"
 #include "wingui/gdi_win32.h"
 
-class CButtonPage final : public CSkinDialog, public OptionPage {
+class CButtonPage final : public CSkinDialog, public COptionPage {
  public:
   explicit CButtonPage(PageContext& context) : CSkinDialog("skin_button_page.ini"), context_(context) {}
 
-  // OptionPage: the window and its pictures are made when the page is first
+  // COptionPage: the window and its pictures are made when the page is first
   // shown, which the main dialog does once it is painted: Option's start
   // decodes none of them.
   bool Create(HWND parent, const RECT& where) override;
@@ -31,7 +31,7 @@ class CButtonPage final : public CSkinDialog, public OptionPage {
   HWND ButtonHwnd(int button) const { return buttons_[button].Hwnd(); }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 
@@ -44,7 +44,7 @@ class CButtonPage final : public CSkinDialog, public OptionPage {
   RECT where_{};
   bool skinMissing_ = false;  // reported once
   std::array<CSkinButton, kButtonPageButtons> buttons_;
-  MenuReopenGuard guard_;
+  CMenuReopenGuard guard_;
   int menuButton_ = -1;  // the button whose menu's command is awaited
   CFont menuFont_;
 };

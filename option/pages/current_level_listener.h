@@ -3,11 +3,11 @@
 // that level's colour, the colour its row of seven now edits.
 #pragma once
 
-class CurrentLevelListener {
+class CCurrentLevelListener {
  public:
   // level: 0..4.
   virtual void OnCurrentLevelChosen(int level) = 0;
 
  protected:
-  ~CurrentLevelListener() = default;
+  ~CCurrentLevelListener() = default;
 };

@@ -14,7 +14,7 @@ constexpr int kPartIds[3] = {kRedBoxId, kGreenBoxId, kBlueBoxId};
 RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
 }  // namespace
 
-void CDpiColorDialog::CreateControls(const SkinBuilder& skin) {
+void CDpiColorDialog::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(ok_, 1);
   skin.AddButton(cancel_, 2);
   skin.AddButton(close_, 5);

@@ -24,7 +24,7 @@ class CDpiColorDialog final : public CSkinDialog {
   COLORREF Color() const { return color_; }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   void PaintOver(HDC dc) override;

@@ -28,7 +28,7 @@ void CDpiPage::Show(bool visible) {
 
 Profile& CDpiPage::Edited() { return EditedProfile(working_); }
 
-void CDpiPage::CreateControls(const SkinBuilder& skin) {
+void CDpiPage::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(link_, 2);
   link_.SetToggleMode(true);
   const int sliderKeys[2] = {3, 4};
@@ -42,7 +42,7 @@ void CDpiPage::CreateControls(const SkinBuilder& skin) {
     sliders[i]->SetTrackImage(p.left, p.top, p.right, p.bottom, skin.Normal());
     sliders[i]->SetHelpText(p.text);
   }
-  SkinImage levelMask;  // each window keeps the outline made from it
+  CSkinImage levelMask;  // each window keeps the outline made from it
   SIZE ignored{};
   LoadSkinImage(SkinPath("DPI_Window_Mask.bmp"), levelMask, ignored);
   for (int i = 0; i < kLevelCount; ++i) {

@@ -17,20 +17,20 @@
 #include "option/skin/skin_slider_win32.h"
 #include "settings/profile_set.h"
 
-class CDpiPage final : public CSkinDialog, public OptionPage {
+class CDpiPage final : public CSkinDialog, public COptionPage {
  public:
   explicit CDpiPage(ProfileSet& working) : CSkinDialog("skin_DPI.ini"), working_(working) {}
 
   // Heard whenever the user makes a level current; may be null.
-  void SetCurrentLevelListener(CurrentLevelListener* listener) { listener_ = listener; }
+  void SetCurrentLevelListener(CCurrentLevelListener* listener) { listener_ = listener; }
 
-  // OptionPage. The window and its pictures are made when first shown.
+  // COptionPage. The window and its pictures are made when first shown.
   bool Create(HWND parent, const RECT& where) override;
   void Show(bool visible) override;
   void Refresh() override;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -43,7 +43,7 @@ class CDpiPage final : public CSkinDialog, public OptionPage {
   void ChooseColour(int level);
 
   ProfileSet& working_;
-  CurrentLevelListener* listener_ = nullptr;
+  CCurrentLevelListener* listener_ = nullptr;
   HWND parent_ = nullptr;
   RECT where_{};
   CSkinButton link_;

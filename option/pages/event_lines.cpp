@@ -34,7 +34,7 @@ const char* EventIconFile(int icon) {
   }
 }
 
-std::string EventKeyName(uint8_t code, const KeyboardLayout& layout) {
+std::string EventKeyName(uint8_t code, const CKeyboardLayout& layout) {
   int virtualKey = 0;
   if (code == 0 || !UsageToVirtualKey(code, virtualKey, layout)) return {};
   return KeyName(virtualKey);
@@ -43,7 +43,7 @@ std::string EventKeyName(uint8_t code, const KeyboardLayout& layout) {
 std::string PauseText(int delay) { return std::to_string(delay) + " ms"; }
 
 std::vector<EventLine> BuildEventLines(const MacroEvent* events, int count,
-                                       const KeyboardLayout& layout) {
+                                       const CKeyboardLayout& layout) {
   std::vector<EventLine> lines;
   for (int i = 0; i < count; ++i) {
     const MacroEvent& e = events[i];

@@ -34,10 +34,10 @@ inline bool IsPauseLine(uint32_t value) { return (value & 0xFFFF) == kIconPause;
 
 // A key's name through its virtual key (letters and digits follow the
 // layout); mouse buttons by their names; "" for code 0 and unknown codes.
-std::string EventKeyName(uint8_t code, const KeyboardLayout& layout);
+std::string EventKeyName(uint8_t code, const CKeyboardLayout& layout);
 
 std::vector<EventLine> BuildEventLines(const MacroEvent* events, int count,
-                                       const KeyboardLayout& layout);
+                                       const CKeyboardLayout& layout);
 std::string PauseText(int delay);
 
 // The line of event `event` in the list built from these events.

@@ -58,9 +58,9 @@ void StoreKeyCombination(MacroKeyInfo& slot, uint8_t usage, uint8_t modifierBits
 
 // The dialogs some commands open before the choice is stored. Each answers
 // false when the user cancelled: the button then stays as it was.
-class FunctionDialogs {
+class CFunctionDialogs {
  public:
-  virtual ~FunctionDialogs() = default;
+  virtual ~CFunctionDialogs() = default;
   // The choice would leave no button with the primary click.
   virtual void WarnPrimaryClick() = 0;
   // path: the button's program (empty unless it runs one), then the choice.

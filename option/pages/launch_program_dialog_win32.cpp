@@ -11,7 +11,7 @@ RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom};
 
 }  // namespace
 
-void CLaunchProgramDialog::CreateControls(const SkinBuilder& skin) {
+void CLaunchProgramDialog::CreateControls(const CSkinBuilder& skin) {
   field_.Create(skin.Dialog(), RectOf(skin.Place(1)), kPathFieldId, ES_AUTOHSCROLL);
   field_.ApplyFont();
   skin.AddButton(browse_, 2);

@@ -18,7 +18,7 @@ class CLaunchProgramDialog : public CSkinDialog {
   std::string path;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 

@@ -14,7 +14,7 @@ RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom};
 
 Profile& CLightPanel::Edited() { return EditedProfile(working_); }
 
-void CLightPanel::AddSlider(const SkinBuilder& skin, CSkinSlider& slider, int key, int id) {
+void CLightPanel::AddSlider(const CSkinBuilder& skin, CSkinSlider& slider, int key, int id) {
   const Placement p = skin.Place(key);
   if (!slider.Create(SkinPath("scroll_arrow_down.bmp"), p.left, p.top, p.right, p.bottom, skin.Dialog(), id))
     return;
@@ -24,7 +24,7 @@ void CLightPanel::AddSlider(const SkinBuilder& skin, CSkinSlider& slider, int ke
   slider.SetSnap(true);
 }
 
-void CLightPanel::CreateControls(const SkinBuilder& skin) {
+void CLightPanel::CreateControls(const CSkinBuilder& skin) {
   const LightPanelLayout& layout = Layout();
   for (int i = 0; i < 2; ++i)
     if (layout.pairKeys[i] >= 0) skin.AddButton(pair_[i], layout.pairKeys[i]);
@@ -103,7 +103,7 @@ LRESULT CLightPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-void CSingleColourPanel::CreateControls(const SkinBuilder& skin) {
+void CSingleColourPanel::CreateControls(const CSkinBuilder& skin) {
   CLightPanel::CreateControls(skin);
   AddSlider(skin, intensity_, 4, kLightIntensitySlider);
   for (int i = 0; i < kLightColourCount; ++i) skin.AddButton(colours_[i], Layout().firstColourKey + i);
@@ -135,7 +135,7 @@ bool CSingleColourPanel::OnCommandFrom(HWND control, int id, int code) {
   return CLightPanel::OnCommandFrom(control, id, code);
 }
 
-void CSevenColoursPanel::CreateControls(const SkinBuilder& skin) {
+void CSevenColoursPanel::CreateControls(const CSkinBuilder& skin) {
   CLightPanel::CreateControls(skin);
   for (int i = 0; i < kLightColourCount; ++i) skin.AddButton(colours_[i], Layout().firstColourKey + i);
 }

@@ -28,9 +28,9 @@ class CLightPanel : public CSkinDialog {
   Profile& Edited();
   const LightPanelLayout& Layout() const { return LayoutOf(effect_); }
   // A slider on the key's track with the panel's thumb, range 1..4.
-  void AddSlider(const SkinBuilder& skin, CSkinSlider& slider, int key, int id);
+  void AddSlider(const CSkinBuilder& skin, CSkinSlider& slider, int key, int id);
 
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   // A slider other than the speed slider moved.
@@ -60,7 +60,7 @@ class CSingleColourPanel final : public CLightPanel {
   void ShowLevelColour(int level);
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   void OnOtherSlider(int id, int value) override;
 
@@ -77,7 +77,7 @@ class CSevenColoursPanel final : public CLightPanel {
   void Refresh() override;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 
  private:

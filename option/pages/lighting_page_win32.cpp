@@ -30,7 +30,7 @@ CLightPanel& CLightingPage::Panel(LightEffect effect) {
   return *panels[static_cast<int>(effect)];
 }
 
-void CLightingPage::CreateControls(const SkinBuilder& skin) {
+void CLightingPage::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(effectMenu_, kEffectMenuKey);
   for (int i = 0; i < kLightEffectCount; ++i) skin.AddButton(effects_[i], kFirstEffectKey + i);
   const Placement p = skin.Place(kPanelKey);

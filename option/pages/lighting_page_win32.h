@@ -20,7 +20,7 @@
 #include "settings/profile_set.h"
 #include "wingui/gdi_win32.h"
 
-class CLightingPage final : public CSkinDialog, public OptionPage, public CurrentLevelListener {
+class CLightingPage final : public CSkinDialog, public COptionPage, public CCurrentLevelListener {
  public:
   // caption: a language string by its id.
   CLightingPage(ProfileSet& working, std::function<std::string(int)> caption)
@@ -32,17 +32,17 @@ class CLightingPage final : public CSkinDialog, public OptionPage, public Curren
         wave_(working, LightEffect::ColourWave),
         seven_(working) {}
 
-  // OptionPage. The window and its pictures are made when first shown, each
+  // COptionPage. The window and its pictures are made when first shown, each
   // panel when its effect is first shown.
   bool Create(HWND parent, const RECT& where) override;
   void Show(bool visible) override;
   void Refresh() override;
 
-  // CurrentLevelListener: the single-colour panel shows that level's colour.
+  // CCurrentLevelListener: the single-colour panel shows that level's colour.
   void OnCurrentLevelChosen(int level) override;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 
@@ -63,6 +63,6 @@ class CLightingPage final : public CSkinDialog, public OptionPage, public Curren
   CSingleColourPanel single_;
   CLightPanel neon_, wave_;
   CSevenColoursPanel seven_;
-  EffectMenuGuard menuGuard_;
+  CEffectMenuGuard menuGuard_;
   CFont menuFont_;
 };

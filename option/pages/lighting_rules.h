@@ -33,7 +33,7 @@ std::optional<int> EffectOfMenuItem(unsigned item);
 // A click on the effect button that comes less than 200 ms after its menu
 // closed is the click that closed the menu: it must not open it again.
 // Times are the system's millisecond ticks, which wrap.
-class EffectMenuGuard {
+class CEffectMenuGuard {
  public:
   static constexpr uint32_t kQuietMs = 200;
   void MenuClosed(uint32_t nowMs) {

@@ -10,11 +10,11 @@ namespace {
 constexpr uint32_t kLongestPause = 65535;
 }
 
-MacroRecord* MacroEditor::Record() const { return store_.Get(position_); }
+MacroRecord* CMacroEditor::Record() const { return store_.Get(position_); }
 
-int MacroEditor::Current() const { return Record() ? position_ : -1; }
+int CMacroEditor::Current() const { return Record() ? position_ : -1; }
 
-void MacroEditor::Load(int position) {
+void CMacroEditor::Load(int position) {
   position_ = position;
   std::memset(events_, 0, sizeof events_);
   count_ = 0;
@@ -26,37 +26,37 @@ void MacroEditor::Load(int position) {
   }
 }
 
-int MacroEditor::RepeatShown() const {
+int CMacroEditor::RepeatShown() const {
   const MacroRecord* r = Record();
   return r && r->repeat > 0 ? r->repeat : 1;
 }
 
 // Once and no repeat count play alike; a macro stored with the toggle off
 // (repeat 1) must not come back with the toggle on.
-bool MacroEditor::RepeatOn() const {
+bool CMacroEditor::RepeatOn() const {
   const MacroRecord* r = Record();
   return r && r->repeat > 1;
 }
 
-void MacroEditor::SetRepeat(bool on, int count) {
+void CMacroEditor::SetRepeat(bool on, int count) {
   if (MacroRecord* r = Record()) r->repeat = on ? count : 1;
 }
 
-void MacroEditor::WriteBack() {
+void CMacroEditor::WriteBack() {
   if (MacroRecord* r = Record()) {
     std::memcpy(r->events, events_, sizeof r->events);
     r->count = count_;
   }
 }
 
-void MacroEditor::StartFresh() {
+void CMacroEditor::StartFresh() {
   std::memset(events_, 0, sizeof events_);
   count_ = 0;
   WriteBack();
   StartInserting(-1);
 }
 
-void MacroEditor::StartInserting(int at) {
+void CMacroEditor::StartInserting(int at) {
   insertAt_ = at >= 0 && at < count_ ? at : -1;
   recording_ = true;
   recordedSince_ = false;
@@ -66,8 +66,8 @@ void MacroEditor::StartInserting(int at) {
   lastKey_ = -1;
 }
 
-MacroEditor::KeyOutcome MacroEditor::OnKey(int virtualKey, bool released, uint32_t nowMs,
-                                           const KeyboardLayout& layout) {
+CMacroEditor::KeyOutcome CMacroEditor::OnKey(int virtualKey, bool released, uint32_t nowMs,
+                                             const CKeyboardLayout& layout) {
   if (!recording_) return KeyOutcome::Ignored;
   // Held keys repeat their press: only a change of key or state counts.
   if (virtualKey == lastKey_ && released == lastReleased_) return KeyOutcome::Ignored;
@@ -94,7 +94,7 @@ MacroEditor::KeyOutcome MacroEditor::OnKey(int virtualKey, bool released, uint32
   return count_ >= kMacroEventCount ? KeyOutcome::Full : KeyOutcome::Recorded;
 }
 
-void MacroEditor::Stop() {
+void CMacroEditor::Stop() {
   if (!recording_) return;
   recording_ = false;
   recordedSince_ = false;
@@ -102,7 +102,7 @@ void MacroEditor::Stop() {
   WriteBack();
 }
 
-bool MacroEditor::Insert(int at, const MacroEvent& e) {
+bool CMacroEditor::Insert(int at, const MacroEvent& e) {
   if (count_ >= kMacroEventCount) return false;
   at = std::clamp(at, 0, count_);
   std::memmove(events_ + at + 1, events_ + at, sizeof(MacroEvent) * (count_ - at));
@@ -111,21 +111,21 @@ bool MacroEditor::Insert(int at, const MacroEvent& e) {
   return true;
 }
 
-bool MacroEditor::InsertPauseBefore(int event) {
+bool CMacroEditor::InsertPauseBefore(int event) {
   if (event < 1 || event >= count_ || events_[event - 1].delay != 0) return false;
   events_[event - 1].delay = 1;
   WriteBack();
   return true;
 }
 
-bool MacroEditor::SetPause(int event, int delay) {
+bool CMacroEditor::SetPause(int event, int delay) {
   if (event < 0 || event >= count_) return false;
   events_[event].delay = uint16_t(std::clamp(delay, 0, int(kLongestPause)));
   WriteBack();
   return true;
 }
 
-bool MacroEditor::DeleteEvent(int event) {
+bool CMacroEditor::DeleteEvent(int event) {
   if (event < 0 || event >= count_) return false;
   std::memmove(events_ + event, events_ + event + 1, sizeof(MacroEvent) * (count_ - event - 1));
   events_[--count_] = MacroEvent{};
@@ -133,7 +133,7 @@ bool MacroEditor::DeleteEvent(int event) {
   return true;
 }
 
-bool MacroEditor::InsertMouse(int event, uint8_t code, MouseAction action) {
+bool CMacroEditor::InsertMouse(int event, uint8_t code, MouseAction action) {
   const int room = action == MouseAction::Click ? 2 : 1;
   if (count_ + room > kMacroEventCount) return false;
   const int at = event >= 0 && event < count_ ? event : count_;

@@ -11,14 +11,14 @@
 #include "settings/key_table.h"
 #include "settings/profile_set.h"
 
-class MacroStore;
+class CMacroStore;
 
 // What the event list's menu does with a mouse button.
 enum class MouseAction { Press, Release, Click };
 
-class MacroEditor {
+class CMacroEditor {
  public:
-  explicit MacroEditor(MacroStore& store) : store_(store) {}
+  explicit CMacroEditor(CMacroStore& store) : store_(store) {}
 
   // The macro at `position` becomes the current one (none when out of range).
   void Load(int position);
@@ -47,7 +47,7 @@ class MacroEditor {
     Full,      // the macro holds 40 events now: the recording must stop
   };
   // A key event from the hook at tick `nowMs`.
-  KeyOutcome OnKey(int virtualKey, bool released, uint32_t nowMs, const KeyboardLayout& layout);
+  KeyOutcome OnKey(int virtualKey, bool released, uint32_t nowMs, const CKeyboardLayout& layout);
   int LastRecorded() const { return lastRecorded_; }
   void Stop();
 
@@ -66,7 +66,7 @@ class MacroEditor {
   bool Insert(int at, const MacroEvent& e);
   void WriteBack();
 
-  MacroStore& store_;
+  CMacroStore& store_;
   int position_ = -1;
   MacroEvent events_[kMacroEventCount] = {};
   int count_ = 0;

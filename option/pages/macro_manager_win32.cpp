@@ -71,7 +71,7 @@ CMacroManager::~CMacroManager() { capture_.Remove(); }
 
 INT_PTR CMacroManager::DoModal(HWND owner) { return CSkinDialog::DoModal(owner); }
 
-void CMacroManager::CreateControls(const SkinBuilder& skin) {
+void CMacroManager::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(ok_, 1);
   skin.AddButton(close_, 2);
   skin.AddButton(cancel_, 3);
@@ -121,7 +121,7 @@ void CMacroManager::LoadPictures() {
 }
 
 void CMacroManager::SetRecordImages(bool recording) {
-  const SkinImage* images = recording ? stopImages_ : startImages_;
+  const CSkinImage* images = recording ? stopImages_ : startImages_;
   const SIZE size = BitmapSize(images[0].Get());
   record_.SetImages(0, 0, size.cx, size.cy, images[0].Get(), images[1].Get(), images[2].Get(),
                     images[0].Get());
@@ -295,8 +295,8 @@ void CMacroManager::EnableEditing(bool on) {
 
 void CMacroManager::OnHookKey(int virtualKey, bool released) {
   const auto outcome = editor_.OnKey(virtualKey, released, GetMessageTime(), SystemKeyboardLayout());
-  if (outcome == MacroEditor::KeyOutcome::Ignored) return;
-  if (outcome == MacroEditor::KeyOutcome::Full) StopRecording();
+  if (outcome == CMacroEditor::KeyOutcome::Ignored) return;
+  if (outcome == CMacroEditor::KeyOutcome::Full) StopRecording();
   RebuildEvents(LineOfEvent(editor_.Events(), editor_.Count(), editor_.LastRecorded()));
 }
 

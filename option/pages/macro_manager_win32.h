@@ -35,7 +35,7 @@ class CMacroManager final : public CSkinDialog {
   bool Recording() const { return editor_.Recording(); }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -66,20 +66,20 @@ class CMacroManager final : public CSkinDialog {
 
   PageContext& context_;
   const MacroKeyInfo& edited_;
-  MacroEditor editor_;
+  CMacroEditor editor_;
   CKeyCapture capture_{true};
   int editedPause_ = -1;  // the event whose pause is being edited
 
   CSkinButton ok_, close_, cancel_, new_, delete_, record_, delays_, repeat_, import_, export_;
   CEditListBox macros_, events_;
   CBitmapEdit count_;
-  SkinImage startImages_[3], stopImages_[3], icons_[4];
+  CSkinImage startImages_[3], stopImages_[3], icons_[4];
   CFont menuFont_;
 };
 
 // The macro manager as a page of the main dialog: made, with its pictures,
 // when it is first shown. Hiding it stops a recording.
-class CMacroManagerPage final : public OptionPage {
+class CMacroManagerPage final : public COptionPage {
  public:
   explicit CMacroManagerPage(PageContext& context) : context_(context) {}
   bool Create(HWND parent, const RECT& where) override;

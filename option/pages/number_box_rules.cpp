@@ -35,29 +35,27 @@ std::string CleanTypedNumber(std::string_view text) {
   return out;
 }
 
-void NumberBoxModel::SetRange(int minimum, int maximum) {
+void CNumberBoxModel::SetRange(int minimum, int maximum) {
   minimum_ = minimum;
   maximum_ = maximum;
 }
 
-void NumberBoxModel::SetStep(int step) {
+void CNumberBoxModel::SetStep(int step) {
   if (step >= 1) step_ = step;
 }
 
-int NumberBoxModel::TextLimit() const { return DigitsForRange(minimum_, maximum_); }
+int CNumberBoxModel::TextLimit() const { return DigitsForRange(minimum_, maximum_); }
 
-int NumberBoxModel::Clamp(long long v) const {
+int CNumberBoxModel::Clamp(long long v) const {
   // Raised to the minimum last: an inverted range gives the minimum.
   return static_cast<int>(std::max<long long>(std::min<long long>(v, maximum_), minimum_));
 }
 
 // To the nearest multiple of the step (halves away from zero for positive
 // values, as integer division rounds toward zero).
-int NumberBoxModel::Round(long long v) const {
-  return Clamp(step_ * ((v + step_ / 2) / step_));
-}
+int CNumberBoxModel::Round(long long v) const { return Clamp(step_ * ((v + step_ / 2) / step_)); }
 
-std::optional<int> NumberBoxModel::Up(std::string_view text) {
+std::optional<int> CNumberBoxModel::Up(std::string_view text) {
   const long long b = LeadingInteger(text);
   if (b > maximum_) return std::nullopt;
   // Rounded after the range is applied, then kept in it: a step that does
@@ -66,14 +64,14 @@ std::optional<int> NumberBoxModel::Up(std::string_view text) {
   return value_;
 }
 
-std::optional<int> NumberBoxModel::Down(std::string_view text) {
+std::optional<int> CNumberBoxModel::Down(std::string_view text) {
   const long long b = LeadingInteger(text);
   if (b < minimum_) return std::nullopt;
   value_ = Round(Clamp(b - step_));
   return value_;
 }
 
-NumberBoxModel::Settled NumberBoxModel::SettleText(std::string_view text) {
+CNumberBoxModel::Settled CNumberBoxModel::SettleText(std::string_view text) {
   const int typed = LeadingInteger(text);
   value_ = Round(typed);
   Settled s{value_, std::nullopt};
@@ -81,7 +79,7 @@ NumberBoxModel::Settled NumberBoxModel::SettleText(std::string_view text) {
   return s;
 }
 
-NumberBoxModel::Settled NumberBoxModel::SettleOnEnter(std::string_view text) {
+CNumberBoxModel::Settled CNumberBoxModel::SettleOnEnter(std::string_view text) {
   value_ = Clamp(LeadingInteger(CleanTypedNumber(text)));
   Settled s{value_, std::nullopt};
   const std::string shown = std::to_string(value_);

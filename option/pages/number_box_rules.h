@@ -14,7 +14,7 @@ int LeadingInteger(std::string_view text);
 // only the digits and the first sign.
 std::string CleanTypedNumber(std::string_view text);
 
-class NumberBoxModel {
+class CNumberBoxModel {
  public:
   void SetRange(int minimum, int maximum);
   // Steps below 1 are refused.

@@ -85,7 +85,7 @@ void CNumberBox::OnArrow(bool up) {
   if (const auto next = up ? model_.Up(text) : model_.Down(text)) SetText(std::to_string(*next));
 }
 
-void CNumberBox::Settle(const NumberBoxModel::Settled& settled) {
+void CNumberBox::Settle(const CNumberBoxModel::Settled& settled) {
   if (settled.rewrite) SetText(*settled.rewrite);
   PostMessageA(owner_, WM_NUMBER_CHANGED, static_cast<WPARAM>(settled.value), id_);
 }

@@ -43,13 +43,13 @@ class CNumberBox final : public CWindow, public CSkinPictureTarget {
  private:
   void OnCreate();
   void OnArrow(bool up);
-  void Settle(const NumberBoxModel::Settled& settled);
+  void Settle(const CNumberBoxModel::Settled& settled);
   std::string Text() const;
   void SetText(const std::string& text);
   void CutButtonImages();
   void OnPaint();
 
-  NumberBoxModel model_;
+  CNumberBoxModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
   CBitmap images_[4];

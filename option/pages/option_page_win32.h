@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-class OptionPage {
+class COptionPage {
  public:
-  virtual ~OptionPage() = default;
+  virtual ~COptionPage() = default;
   virtual bool Create(HWND parent, const RECT& where) = 0;
   virtual void Show(bool visible) = 0;
   virtual void Refresh() = 0;

@@ -10,11 +10,11 @@
 #include "option/pages/button_label.h"
 #include "settings/profile_set.h"
 
-class MacroStore;
+class CMacroStore;
 
 struct PageContext {
   ProfileSet& working;
-  MacroStore& store;
+  CMacroStore& store;
   std::filesystem::path installFolder;
   CaptionLookup caption;
   // Button slots changed: every label of a button is shown again.

@@ -30,12 +30,12 @@ void CPerformancePage::Show(bool visible) {
 
 Profile& CPerformancePage::Edited() { return EditedProfile(working_); }
 
-void CPerformancePage::AddGroup(const SkinBuilder& skin, PerformanceGroup group, int firstKey) {
+void CPerformancePage::AddGroup(const CSkinBuilder& skin, PerformanceGroup group, int firstKey) {
   auto& buttons = groups_[static_cast<size_t>(group)];
   for (int i = 0; i < PerformanceGroupSize(group); ++i) skin.AddButton(buttons[i], firstKey + i);
 }
 
-void CPerformancePage::CreateControls(const SkinBuilder& skin) {
+void CPerformancePage::CreateControls(const CSkinBuilder& skin) {
   AddGroup(skin, PerformanceGroup::ReportRate, 10);
   AddGroup(skin, PerformanceGroup::Sensitivity, 2);
   AddGroup(skin, PerformanceGroup::ScrollSpeed, 20);

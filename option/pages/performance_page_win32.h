@@ -17,18 +17,18 @@
 #include "option/skin/skin_slider_win32.h"
 #include "settings/profile_set.h"
 
-class CPerformancePage final : public CSkinDialog, public OptionPage {
+class CPerformancePage final : public CSkinDialog, public COptionPage {
  public:
   explicit CPerformancePage(ProfileSet& working)
       : CSkinDialog("skin_performance.ini"), working_(working) {}
 
-  // OptionPage. The window and its pictures are made when first shown.
+  // COptionPage. The window and its pictures are made when first shown.
   bool Create(HWND parent, const RECT& where) override;
   void Show(bool visible) override;
   void Refresh() override;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   void PaintOver(HDC dc) override;
@@ -39,7 +39,7 @@ class CPerformancePage final : public CSkinDialog, public OptionPage {
   static constexpr int kMostButtons = 10;
 
   Profile& Edited();
-  void AddGroup(const SkinBuilder& skin, PerformanceGroup group, int firstKey);
+  void AddGroup(const CSkinBuilder& skin, PerformanceGroup group, int firstKey);
   void ShowButtons();
   void PlaceSliders();
   void ShowSensitivity();

@@ -105,7 +105,7 @@ std::optional<int> StoreSliderValue(Profile& p, int slider, int value) {
 
 std::string SensitivityText(const Profile& p) { return LevelValueText(p.CpiLevel_X[4]); }
 
-Placement PerformanceSliderPlace(const SkinDescription& skin, int slider) {
+Placement PerformanceSliderPlace(const CSkinDescription& skin, int slider) {
   const std::string own = std::to_string(slider);
   return skin.PlacementOf(skin.Value(kSkinPlacementSection, own).empty() ? std::string("0") : own);
 }

@@ -60,4 +60,4 @@ std::string SensitivityText(const Profile& profile);
 
 // Where a slider sits in a skin: its own key ("201" to "204") when the skin
 // gives one, else key "0", which a skin of the older format gives all four.
-Placement PerformanceSliderPlace(const SkinDescription& skin, int slider);
+Placement PerformanceSliderPlace(const CSkinDescription& skin, int slider);

@@ -32,7 +32,7 @@ RECT RectOf(const Placement& at) { return RECT{at.left, at.top, at.right, at.bot
 
 INT_PTR CProfileNameDialog::DoModal(HWND owner) { return CSkinDialog::DoModal(owner, ""); }
 
-void CProfileNameDialog::CreateControls(const SkinBuilder& skin) {
+void CProfileNameDialog::CreateControls(const CSkinBuilder& skin) {
   name_.Create(skin.Dialog(), RectOf(skin.Place(1)), kFieldId);
   program_.Create(skin.Dialog(), RectOf(skin.Place(2)), kFieldId);
   name_.ApplyFont();

@@ -31,7 +31,7 @@ class CProfileNameDialog : public CSkinDialog {
   bool ProgramStored() const { return programStored_; }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 

@@ -14,7 +14,7 @@ bool IsSwallowedKey(WPARAM key) { return key == VK_ESCAPE || key == VK_RETURN ||
 
 }  // namespace
 
-void CSelectMacroDialog::CreateControls(const SkinBuilder& skin) {
+void CSelectMacroDialog::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(ok_, 1);
   skin.AddButton(cancel_, 2);
   skin.AddButton(close_, 3);

@@ -14,14 +14,14 @@
 
 class CSelectMacroDialog : public CSkinDialog {
  public:
-  CSelectMacroDialog(const MacroStore& store, MacroKeyInfo& scratch)
+  CSelectMacroDialog(const CMacroStore& store, MacroKeyInfo& scratch)
       : CSkinDialog("skin_select_macro.ini"), store_(store), scratch_(scratch) {}
 
   int position = -1;
   int playMode = 0;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -32,7 +32,7 @@ class CSelectMacroDialog : public CSkinDialog {
   void SetPlayMode(int mode);
   void ShowMacroName();
 
-  const MacroStore& store_;
+  const CMacroStore& store_;
   MacroKeyInfo& scratch_;
   CSkinButton ok_, cancel_, close_, dropDown_, modes_[3];
   CFont menuFont_;

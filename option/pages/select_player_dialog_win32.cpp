@@ -11,7 +11,7 @@ constexpr int kMenuWidth = 149;
 
 }  // namespace
 
-void CSelectPlayerDialog::CreateControls(const SkinBuilder& skin) {
+void CSelectPlayerDialog::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(dropDown_, 1);
   skin.AddButton(ok_, 2);
   skin.AddButton(cancel_, 3);

@@ -16,7 +16,7 @@ class CSelectPlayerDialog : public CSkinDialog {
   int player = 0;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
 

@@ -15,7 +15,7 @@ INT_PTR CShortcutDialog::DoModal(HWND owner) {
   return CSkinDialog::DoModal(owner, names::kShortcutDialogTitle);
 }
 
-void CShortcutDialog::CreateControls(const SkinBuilder& skin) {
+void CShortcutDialog::CreateControls(const CSkinBuilder& skin) {
   const Placement at = skin.Place(10);
   display_.Create(skin.Dialog(), RECT{at.left, at.top, at.right, at.bottom}, kKeyDisplayId,
                   ES_CENTER | ES_AUTOHSCROLL);

@@ -36,7 +36,7 @@ class CShortcutDialog : public CSkinDialog {
   bool HookInstalled() const { return capture_.Installed(); }
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   void OnInitDialog() override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -1,6 +1,6 @@
 #include "option/skin/confirm_dialogs_win32.h"
 
-void CConfirmDialog::CreateControls(const SkinBuilder& skin) {
+void CConfirmDialog::CreateControls(const CSkinBuilder& skin) {
   for (size_t i = 0; i < buttons_.size(); ++i) skin.AddButton(buttons_[i], static_cast<int>(i + 1));
 }
 

@@ -20,7 +20,7 @@ class CConfirmDialog : public CSkinDialog {
   CConfirmDialog(const char* skinFile, int cancelButtons, bool drawsMessage)
       : CSkinDialog(skinFile), buttons_(1 + cancelButtons), drawsMessage_(drawsMessage) {}
 
-  void CreateControls(const SkinBuilder& skin) override;
+  void CreateControls(const CSkinBuilder& skin) override;
   bool OnCommandFrom(HWND control, int id, int code) override;
   void PaintOver(HDC dc) override;
   bool DrawsOver() const override { return true; }

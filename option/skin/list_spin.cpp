@@ -9,16 +9,16 @@ int DigitsForRange(int minimum, int maximum) {
   return minimum < 0 ? digits + 1 : digits;
 }
 
-int ListSpinModel::DisplayDigits() const { return DigitsForRange(minimum_, maximum_); }
+int CListSpinModel::DisplayDigits() const { return DigitsForRange(minimum_, maximum_); }
 
-void ListSpinModel::SetValue(int v) {
+void CListSpinModel::SetValue(int v) {
   position_ = 1;
   for (int i = 0; i < kListSize; ++i)
     if (list_[i] == v) position_ = i;
   value_ = v;
 }
 
-bool ListSpinModel::StepUp() {
+bool CListSpinModel::StepUp() {
   if (value_ >= maximum_) return false;
   if (position_ < kListSize - 1) ++position_;
   int v = list_[position_];
@@ -28,7 +28,7 @@ bool ListSpinModel::StepUp() {
   return Notifies();
 }
 
-bool ListSpinModel::StepDown() {
+bool CListSpinModel::StepDown() {
   if (value_ <= minimum_) return false;
   if (position_ > 0) --position_;
   int v = list_[position_];

@@ -7,7 +7,7 @@
 // one more for a sign when the minimum is negative.
 int DigitsForRange(int minimum, int maximum);
 
-class ListSpinModel {
+class CListSpinModel {
  public:
   static constexpr int kListSize = 12;
 

@@ -31,7 +31,7 @@ class CListSpinBox : public CWindow, public CSkinPictureTarget {
   void SetRange(int minimum, int maximum);
   void SetValue(int value);
   int Value() const { return model_.Value(); }
-  void SetList(const std::array<int, ListSpinModel::kListSize>& list) { model_.SetList(list); }
+  void SetList(const std::array<int, CListSpinModel::kListSize>& list) { model_.SetList(list); }
   void SetHelpText(std::string text) { helpText_ = std::move(text); }
   CSkinButton& UpButton() { return up_; }
   CSkinButton& DownButton() { return down_; }
@@ -46,7 +46,7 @@ class CListSpinBox : public CWindow, public CSkinPictureTarget {
   void ShowValue();
   void CutButtonImages();
 
-  ListSpinModel model_;
+  CListSpinModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
   CBitmap images_[4];

@@ -33,7 +33,7 @@ struct MenuItemSize {
   int height = 0;
 };
 
-class MenuModel {
+class CMenuModel {
  public:
   void SetWidth(int width) { width_ = width; }
   int Width() const { return width_; }
@@ -70,11 +70,11 @@ bool IsPopupMenuClassName(std::string_view readName);
 
 // Menu windows taken over by the frame painter, with their earlier window
 // procedures: 1000 buckets hashed on (handle / 16) % 1000.
-class MenuPainterTable {
+class CMenuPainterTable {
  public:
   static constexpr size_t kBuckets = 1000;
 
-  MenuPainterTable() : buckets_(kBuckets) {}
+  CMenuPainterTable() : buckets_(kBuckets) {}
   void Add(uintptr_t window);
   bool Contains(uintptr_t window) const;
   void Remove(uintptr_t window);

@@ -11,7 +11,7 @@ constexpr char kOldProcProperty[] = "CoolMenu_oldProc";
 constexpr UINT kMenuSizingMessage = 0x1E2;  // sent before a popup menu is first painted
 
 CHook g_hook;
-std::unique_ptr<MenuPainterTable> g_table;
+std::unique_ptr<CMenuPainterTable> g_table;
 
 uintptr_t Key(HWND w) { return reinterpret_cast<uintptr_t>(w); }
 
@@ -81,7 +81,7 @@ void TakeOver(HWND w) {
   char name[10] = {};
   GetClassNameA(w, name, sizeof name);
   if (!IsPopupMenuClassName(name) || GetPropA(w, kOldProcProperty)) return;
-  if (!g_table) g_table = std::make_unique<MenuPainterTable>();
+  if (!g_table) g_table = std::make_unique<CMenuPainterTable>();
   g_table->Add(Key(w));
   const LONG_PTR old = GetWindowLongPtrA(w, GWLP_WNDPROC);
   SetPropA(w, kOldProcProperty, reinterpret_cast<HANDLE>(old));
@@ -103,7 +103,7 @@ LRESULT CALLBACK HookProc(int code, WPARAM wp, LPARAM lp) {
 
 HHOOK InstallMenuPainter() {
   if (g_hook) return g_hook.Get();
-  g_table = std::make_unique<MenuPainterTable>();
+  g_table = std::make_unique<CMenuPainterTable>();
   g_hook.Reset(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId()));
   return g_hook.Get();
 }

@@ -13,7 +13,7 @@ namespace {
 const WindowClass kDialogClass{"OspreySkinDialog", CS_DBLCLKS};
 }
 
-Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) const {
+Placement CSkinBuilder::AddButton(CSkinButton& button, std::string_view key) const {
   const Placement p = Place(key);
   const RECT r{p.left, p.top, p.right, p.bottom};
   if (button.Create(dialog_, r, 0)) {
@@ -24,12 +24,12 @@ Placement SkinBuilder::AddButton(CSkinButton& button, std::string_view key) cons
   return p;
 }
 
-void SkinBuilder::CutPictures(CSkinPictureTarget& control, const RECT& r) const {
+void CSkinBuilder::CutPictures(CSkinPictureTarget& control, const RECT& r) const {
   control.SetImages(r.left, r.top, r.right, r.bottom, Normal(), Over(), Down(), Disabled());
   if (later_) later_->push_back({&control, r});
 }
 
-Placement SkinBuilder::AddButton(CSkinButton& button, int key) const {
+Placement CSkinBuilder::AddButton(CSkinButton& button, int key) const {
   return AddButton(button, std::to_string(key));
 }
 
@@ -38,7 +38,7 @@ INT_PTR CSkinDialog::DoModal(HWND owner, const char* title) {
   modalEnded_ = false;
   modalResult_ = IDCANCEL;
   if (!ReadSkinFiles()) return IDCANCEL;
-  preload_ = std::make_unique<SkinPicturesLoader>(files_.pictures);
+  preload_ = std::make_unique<CSkinPicturesLoader>(files_.pictures);
   if (!CreateTopLevel(owner, title)) {
     preload_.reset();
     if (fault_) ReportSkinFault(*fault_);
@@ -95,7 +95,7 @@ bool CSkinDialog::CreatePage(HWND parent, int x, int y) {
 bool CSkinDialog::PreloadPictures() {
   if (preload_) return true;
   if (!ReadSkinFiles()) return false;
-  preload_ = std::make_unique<SkinPicturesLoader>(files_.pictures);
+  preload_ = std::make_unique<CSkinPicturesLoader>(files_.pictures);
   return true;
 }
 
@@ -118,32 +118,32 @@ bool CSkinDialog::ReadSkinFiles() {
 
 bool CSkinDialog::LoadSkin(CRegion& outline) {
   const bool stop = SkinFaultsStopDialogs();
-  const SkinDescription& skin = files_.skin;
+  const CSkinDescription& skin = files_.skin;
   if (!preload_) {
     SkinPictures pictures = SkinPictures::Load(files_.pictures);
     if (pictures.fault && stop) return fault_ = pictures.fault, false;
     mask_ = std::move(pictures.mask);
     TakeBackground(std::move(pictures.normal), pictures.size);
-    CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pictures.over.Get(),
-                               pictures.down.Get(), pictures.disable.Get()));
+    CreateControls(CSkinBuilder(Hwnd(), skin, background_.Get(), pictures.over.Get(),
+                                pictures.down.Get(), pictures.disable.Get()));
     // The working pictures go here; every control holds its own cut-outs.
     outline = CRegion(RegionFromMask(mask_.Get(), RGB(255, 255, 255), 0));
     return true;
   }
   // A modal dialog's controls get their other state pictures once it is shown.
   SIZE size{};
-  SkinImage normal = preload_->TakeNormal(size);
+  CSkinImage normal = preload_->TakeNormal(size);
   if (!normal && stop) return fault_ = PictureFault(files_.pictures.normal), false;
   TakeBackground(std::move(normal), size);
   pendingStates_.clear();
   statesAsked_ = false;
-  CreateControls(SkinBuilder(Hwnd(), skin, background_.Get(), pendingStates_));
+  CreateControls(CSkinBuilder(Hwnd(), skin, background_.Get(), pendingStates_));
   mask_ = preload_->TakeMask(outline);
   if (!mask_ && stop) return fault_ = PictureFault(files_.pictures.mask), false;
   return true;
 }
 
-void CSkinDialog::TakeBackground(SkinImage normal, SIZE size) {
+void CSkinDialog::TakeBackground(CSkinImage normal, SIZE size) {
   // The background is the "Normal" picture the controls are cut from.
   background_ = std::move(normal);
   size_ = size;

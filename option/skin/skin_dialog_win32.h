@@ -35,18 +35,18 @@ struct PendingStates {
 
 // What a dialog gets while its controls are created: its skin description
 // and the four full-window state pictures the controls are cut from.
-class SkinBuilder {
+class CSkinBuilder {
  public:
-  SkinBuilder(HWND dialog, const SkinDescription& skin, HBITMAP normal, HBITMAP over, HBITMAP down,
-              HBITMAP disabled)
+  CSkinBuilder(HWND dialog, const CSkinDescription& skin, HBITMAP normal, HBITMAP over,
+               HBITMAP down, HBITMAP disabled)
       : dialog_(dialog), skin_(skin), images_{normal, over, down, disabled} {}
   // Without the other state pictures yet: buttons are listed in later.
-  SkinBuilder(HWND dialog, const SkinDescription& skin, HBITMAP normal,
-              std::vector<PendingStates>& later)
+  CSkinBuilder(HWND dialog, const CSkinDescription& skin, HBITMAP normal,
+               std::vector<PendingStates>& later)
       : dialog_(dialog), skin_(skin), images_{normal, nullptr, nullptr, nullptr}, later_(&later) {}
 
   HWND Dialog() const { return dialog_; }
-  const SkinDescription& Skin() const { return skin_; }
+  const CSkinDescription& Skin() const { return skin_; }
   Placement Place(std::string_view key) const { return skin_.PlacementOf(key); }
   Placement Place(int key) const { return skin_.PlacementOf(key); }
   HBITMAP Normal() const { return images_[0]; }
@@ -65,7 +65,7 @@ class SkinBuilder {
 
  private:
   HWND dialog_;
-  const SkinDescription& skin_;
+  const CSkinDescription& skin_;
   HBITMAP images_[4];
   std::vector<PendingStates>* later_ = nullptr;
 };
@@ -95,7 +95,7 @@ class CSkinDialog : public CWindow {
  protected:
   // Creates the controls from the skin (buttons in the order the dialog
   // recognises them) while the window is made.
-  virtual void CreateControls(const SkinBuilder& skin) { (void)skin; }
+  virtual void CreateControls(const CSkinBuilder& skin) { (void)skin; }
   // After the skin and the outline are in place.
   virtual void OnInitDialog() {}
   // A modal dialog is on the screen and about to handle its first message.
@@ -127,7 +127,7 @@ class CSkinDialog : public CWindow {
   void PaintComposed(HDC dc);
   void OnLButtonDown(LPARAM lp);
   void CenterOver(HWND owner);
-  void TakeBackground(SkinImage normal, SIZE size);
+  void TakeBackground(CSkinImage normal, SIZE size);
   void AskForStatesWhenPainted();
   void OnStatesTimer();
   void OnStatesReady();
@@ -135,9 +135,9 @@ class CSkinDialog : public CWindow {
   std::string skinFileName_;
   SkinFiles files_;
   std::optional<SkinFault> fault_;  // what stopped the window being made
-  SkinImage mask_;
-  SkinImage background_;
-  std::unique_ptr<SkinPicturesLoader> preload_;  // a modal dialog's pictures, decoding
+  CSkinImage mask_;
+  CSkinImage background_;
+  std::unique_ptr<CSkinPicturesLoader> preload_;  // a modal dialog's pictures, decoding
   std::vector<PendingStates> pendingStates_;     // controls waiting for preload_
   bool statesAsked_ = false;
   SIZE size_{0, 0};

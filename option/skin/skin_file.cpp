@@ -2,35 +2,35 @@
 
 std::string ReadSkinValue(const std::filesystem::path& skinFile, std::string_view section,
                           std::string_view key) {
-  return SkinDescription::Load(skinFile).Value(section, key);
+  return CSkinDescription::Load(skinFile).Value(section, key);
 }
 
-SkinDescription SkinDescription::Load(const std::filesystem::path& skinFile) {
-  SkinDescription d;
-  std::optional<IniFile> file = IniFile::LoadExisting(skinFile);
+CSkinDescription CSkinDescription::Load(const std::filesystem::path& skinFile) {
+  CSkinDescription d;
+  std::optional<CIniFile> file = CIniFile::LoadExisting(skinFile);
   d.found_ = file.has_value();
   if (file) d.ini_ = std::move(*file);
   return d;
 }
 
-SkinDescription SkinDescription::Parse(std::string_view text) {
-  SkinDescription d;
-  d.ini_ = IniFile::Parse(text);
+CSkinDescription CSkinDescription::Parse(std::string_view text) {
+  CSkinDescription d;
+  d.ini_ = CIniFile::Parse(text);
   return d;
 }
 
-std::string SkinDescription::Value(std::string_view section, std::string_view key) const {
+std::string CSkinDescription::Value(std::string_view section, std::string_view key) const {
   return ini_.GetString(section, key, "", kSkinValueBuffer);
 }
 
-SkinScreenImages SkinDescription::Screen() const {
+SkinScreenImages CSkinDescription::Screen() const {
   return {Value(kSkinScreenSection, "Mask"), Value(kSkinScreenSection, "Normal"),
           Value(kSkinScreenSection, "Over"), Value(kSkinScreenSection, "Down"),
           Value(kSkinScreenSection, "Disable")};
 }
 
-Placement SkinDescription::PlacementOf(std::string_view key) const {
+Placement CSkinDescription::PlacementOf(std::string_view key) const {
   return ParsePlacement(Value(kSkinPlacementSection, key));
 }
 
-Placement SkinDescription::PlacementOf(int key) const { return PlacementOf(std::to_string(key)); }
+Placement CSkinDescription::PlacementOf(int key) const { return PlacementOf(std::to_string(key)); }

@@ -23,10 +23,10 @@ struct SkinScreenImages {
 };
 
 // A skin file read once, for a dialog that needs many of its values.
-class SkinDescription {
+class CSkinDescription {
  public:
-  static SkinDescription Load(const std::filesystem::path& skinFile);
-  static SkinDescription Parse(std::string_view text);
+  static CSkinDescription Load(const std::filesystem::path& skinFile);
+  static CSkinDescription Parse(std::string_view text);
   // False when Load found no file to read.
   bool Found() const { return found_; }
 
@@ -37,6 +37,6 @@ class SkinDescription {
   Placement PlacementOf(int key) const;
 
  private:
-  IniFile ini_;
+  CIniFile ini_;
   bool found_ = true;
 };

@@ -35,10 +35,10 @@ DWORD ReadWholeFile(const std::filesystem::path& path, CGlobalMemory& buffer) {
 
 }  // namespace
 
-SkinImage::SkinImage(SkinImage&& o) noexcept
+CSkinImage::CSkinImage(CSkinImage&& o) noexcept
     : picture_(std::move(o.picture_)), bitmap_(std::exchange(o.bitmap_, nullptr)) {}
 
-SkinImage& SkinImage::operator=(SkinImage&& o) noexcept {
+CSkinImage& CSkinImage::operator=(CSkinImage&& o) noexcept {
   if (this != &o) {
     picture_ = std::move(o.picture_);
     bitmap_ = std::exchange(o.bitmap_, nullptr);
@@ -46,12 +46,12 @@ SkinImage& SkinImage::operator=(SkinImage&& o) noexcept {
   return *this;
 }
 
-void SkinImage::Reset() {
+void CSkinImage::Reset() {
   bitmap_ = nullptr;
   picture_.Reset();  // deletes the bitmap
 }
 
-bool SkinImageReader::Load(const std::filesystem::path& path, SkinImage& image, SIZE& size) {
+bool CSkinImageReader::Load(const std::filesystem::path& path, CSkinImage& image, SIZE& size) {
   image.Reset();
   size = {0, 0};
   const DWORD length = ReadWholeFile(path, buffer_);
@@ -78,8 +78,8 @@ bool SkinImageReader::Load(const std::filesystem::path& path, SkinImage& image, 
   return true;
 }
 
-bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& size) {
-  return SkinImageReader().Load(path, image, size);
+bool LoadSkinImage(const std::filesystem::path& path, CSkinImage& image, SIZE& size) {
+  return CSkinImageReader().Load(path, image, size);
 }
 
 void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,

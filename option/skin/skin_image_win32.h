@@ -11,21 +11,21 @@
 // A decoded skin picture. The picture object owns the bitmap and is kept
 // rather than copied: each copy of a full-size dialog picture is megabytes of
 // fresh memory, and filling that was a good part of Option's start.
-class SkinImage {
+class CSkinImage {
  public:
-  SkinImage() = default;
-  SkinImage(const SkinImage&) = delete;
-  SkinImage& operator=(const SkinImage&) = delete;
-  SkinImage(SkinImage&& o) noexcept;
-  SkinImage& operator=(SkinImage&& o) noexcept;
-  ~SkinImage() { Reset(); }
+  CSkinImage() = default;
+  CSkinImage(const CSkinImage&) = delete;
+  CSkinImage& operator=(const CSkinImage&) = delete;
+  CSkinImage(CSkinImage&& o) noexcept;
+  CSkinImage& operator=(CSkinImage&& o) noexcept;
+  ~CSkinImage() { Reset(); }
 
   void Reset();
   HBITMAP Get() const { return bitmap_; }
   explicit operator bool() const { return bitmap_ != nullptr; }
 
  private:
-  friend class SkinImageReader;
+  friend class CSkinImageReader;
   CComPtr<IPicture> picture_;
   HBITMAP bitmap_ = nullptr;  // the picture's own
 };
@@ -33,14 +33,14 @@ class SkinImage {
 // Decodes the file (any format the system picture object reads: BMP, JPEG,
 // GIF...) into image and size. On failure the image is left empty and the
 // size zero; returns whether a picture was loaded.
-bool LoadSkinImage(const std::filesystem::path& path, SkinImage& image, SIZE& size);
+bool LoadSkinImage(const std::filesystem::path& path, CSkinImage& image, SIZE& size);
 
 // LoadSkinImage for several files in a row: each file is read into the same
 // memory, so that a dialog's megabyte-sized pictures don't each need fresh
 // memory (which under Wine costs more than reading the file).
-class SkinImageReader {
+class CSkinImageReader {
  public:
-  bool Load(const std::filesystem::path& path, SkinImage& image, SIZE& size);
+  bool Load(const std::filesystem::path& path, CSkinImage& image, SIZE& size);
 
  private:
   CGlobalMemory buffer_;

@@ -36,5 +36,5 @@ class CSkinMenu {
 
   CMenu menu_;
   HFONT font_;
-  MenuModel model_;
+  CMenuModel model_;
 };

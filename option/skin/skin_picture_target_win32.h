@@ -1,5 +1,5 @@
 // The interface of every control that a skinned dialog cuts from its
-// full-window pictures (SkinBuilder::CutPictures).
+// full-window pictures (CSkinBuilder::CutPictures).
 #pragma once
 
 #include <windows.h>

@@ -13,7 +13,7 @@ bool IsFile(const std::filesystem::path& file) {
 }
 
 // Decodes one picture; the first failure of a series is kept in fault.
-void LoadPicture(SkinImageReader& reader, const std::filesystem::path& file, SkinImage& image,
+void LoadPicture(CSkinImageReader& reader, const std::filesystem::path& file, CSkinImage& image,
                  SIZE& size, std::optional<SkinFault>& fault) {
   if (!reader.Load(file, image, size) && !fault) fault = PictureFault(file);
 }
@@ -22,7 +22,7 @@ void LoadPicture(SkinImageReader& reader, const std::filesystem::path& file, Ski
 
 SkinFiles SkinFiles::Read(std::string_view skinFileName) {
   SkinFiles files{SkinPath(skinFileName), {}, {}};
-  files.skin = SkinDescription::Load(files.file);
+  files.skin = CSkinDescription::Load(files.file);
   const SkinScreenImages names = files.skin.Screen();
   files.pictures = {SkinPath(names.mask), SkinPath(names.normal), SkinPath(names.over),
                     SkinPath(names.down), SkinPath(names.disable)};
@@ -41,7 +41,7 @@ SkinFault PictureFault(const std::filesystem::path& picture) { return {picture, 
 
 SkinPictures SkinPictures::Load(const SkinPicturePaths& paths) {
   SkinPictures p;
-  SkinImageReader reader;  // the five files share one buffer
+  CSkinImageReader reader;  // the five files share one buffer
   SIZE ignored{};
   LoadPicture(reader, paths.normal, p.normal, p.size, p.fault);
   LoadPicture(reader, paths.mask, p.mask, ignored, p.fault);
@@ -51,11 +51,11 @@ SkinPictures SkinPictures::Load(const SkinPicturePaths& paths) {
   return p;
 }
 
-SkinPicturesLoader::SkinPicturesLoader(const SkinPicturePaths& paths) {
+CSkinPicturesLoader::CSkinPicturesLoader(const SkinPicturePaths& paths) {
   thread_ = std::thread([this, paths] { Run(paths); });
 }
 
-SkinPicturesLoader::~SkinPicturesLoader() {
+CSkinPicturesLoader::~CSkinPicturesLoader() {
   {
     std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -64,12 +64,12 @@ SkinPicturesLoader::~SkinPicturesLoader() {
   if (thread_.joinable()) thread_.join();
 }
 
-void SkinPicturesLoader::Run(const SkinPicturePaths& paths) {
+void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   // Some picture formats are decoded by COM objects.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  SkinImageReader reader;  // the five files share one buffer
+  CSkinImageReader reader;  // the five files share one buffer
   {
-    SkinImage normal;
+    CSkinImage normal;
     SIZE size{};
     reader.Load(paths.normal, normal, size);
     std::lock_guard lock(mutex_);
@@ -79,7 +79,7 @@ void SkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   }
   changed_.notify_all();
   {
-    SkinImage mask;
+    CSkinImage mask;
     SIZE ignored{};
     reader.Load(paths.mask, mask, ignored);
     CRegion outline(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
@@ -108,11 +108,11 @@ void SkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
-std::vector<StateImages> SkinPicturesLoader::CutAll(SkinImageReader& reader,
-                                                    const SkinPicturePaths& paths,
-                                                    const std::vector<RECT>& rects,
-                                                    std::optional<SkinFault>& fault) {
-  SkinImage over, down, disabled;
+std::vector<StateImages> CSkinPicturesLoader::CutAll(CSkinImageReader& reader,
+                                                     const SkinPicturePaths& paths,
+                                                     const std::vector<RECT>& rects,
+                                                     std::optional<SkinFault>& fault) {
+  CSkinImage over, down, disabled;
   SIZE ignored{};
   LoadPicture(reader, paths.over, over, ignored, fault);
   LoadPicture(reader, paths.down, down, ignored, fault);
@@ -127,21 +127,21 @@ std::vector<StateImages> SkinPicturesLoader::CutAll(SkinImageReader& reader,
   return states;
 }
 
-SkinImage SkinPicturesLoader::TakeNormal(SIZE& size) {
+CSkinImage CSkinPicturesLoader::TakeNormal(SIZE& size) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return normalReady_; });
   size = size_;
   return std::move(normal_);
 }
 
-SkinImage SkinPicturesLoader::TakeMask(CRegion& outline) {
+CSkinImage CSkinPicturesLoader::TakeMask(CRegion& outline) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return maskReady_; });
   outline = std::move(outline_);
   return std::move(mask_);
 }
 
-void SkinPicturesLoader::CutStates(std::vector<RECT> rects, HWND window, UINT message) {
+void CSkinPicturesLoader::CutStates(std::vector<RECT> rects, HWND window, UINT message) {
   {
     std::lock_guard lock(mutex_);
     rects_ = std::move(rects);
@@ -152,7 +152,7 @@ void SkinPicturesLoader::CutStates(std::vector<RECT> rects, HWND window, UINT me
   changed_.notify_all();
 }
 
-std::vector<StateImages> SkinPicturesLoader::TakeStates(std::optional<SkinFault>& fault) {
+std::vector<StateImages> CSkinPicturesLoader::TakeStates(std::optional<SkinFault>& fault) {
   if (thread_.joinable()) thread_.join();
   fault = std::move(statesFault_);
   return std::move(states_);

@@ -25,7 +25,7 @@ struct SkinPicturePaths {
 // A dialog's skin file as read from the skins folder, with its pictures' paths.
 struct SkinFiles {
   std::filesystem::path file;
-  SkinDescription skin;
+  CSkinDescription skin;
   SkinPicturePaths pictures;
 
   static SkinFiles Read(std::string_view skinFileName);
@@ -37,7 +37,7 @@ struct SkinFiles {
 SkinFault PictureFault(const std::filesystem::path& picture);
 
 struct SkinPictures {
-  SkinImage mask, normal, over, down, disable;
+  CSkinImage mask, normal, over, down, disable;
   SIZE size{};  // of the normal picture: the dialog's size
   std::optional<SkinFault> fault;  // the first picture that did not decode
 
@@ -61,18 +61,18 @@ struct StateImages {
 // the lock of all drawing; this way the main dialog is painted in not much
 // more than the time the window system needs, and its controls have all their
 // pictures about a tenth of a second later.
-class SkinPicturesLoader {
+class CSkinPicturesLoader {
  public:
-  explicit SkinPicturesLoader(const SkinPicturePaths& paths);
-  SkinPicturesLoader(const SkinPicturesLoader&) = delete;
-  SkinPicturesLoader& operator=(const SkinPicturesLoader&) = delete;
-  ~SkinPicturesLoader();  // stops what nobody waits for any more
+  explicit CSkinPicturesLoader(const SkinPicturePaths& paths);
+  CSkinPicturesLoader(const CSkinPicturesLoader&) = delete;
+  CSkinPicturesLoader& operator=(const CSkinPicturesLoader&) = delete;
+  ~CSkinPicturesLoader();  // stops what nobody waits for any more
 
   // Waits for the normal picture and hands it over with its size.
-  SkinImage TakeNormal(SIZE& size);
+  CSkinImage TakeNormal(SIZE& size);
   // Waits for the mask and hands it over with the outline made from it
   // (white cut away; empty when there is none).
-  SkinImage TakeMask(CRegion& outline);
+  CSkinImage TakeMask(CRegion& outline);
   // Asks for the state pictures at these rectangles; message is posted to
   // window when they are cut.
   void CutStates(std::vector<RECT> rects, HWND window, UINT message);
@@ -82,7 +82,7 @@ class SkinPicturesLoader {
 
  private:
   void Run(const SkinPicturePaths& paths);
-  static std::vector<StateImages> CutAll(SkinImageReader& reader, const SkinPicturePaths& paths,
+  static std::vector<StateImages> CutAll(CSkinImageReader& reader, const SkinPicturePaths& paths,
                                          const std::vector<RECT>& rects,
                                          std::optional<SkinFault>& fault);
 
@@ -92,7 +92,7 @@ class SkinPicturesLoader {
   bool maskReady_ = false;
   bool rectsGiven_ = false;
   bool stopping_ = false;
-  SkinImage normal_, mask_;
+  CSkinImage normal_, mask_;
   SIZE size_{};
   CRegion outline_;
   std::vector<RECT> rects_;

@@ -19,7 +19,7 @@ void Trace(const char* format, double value) {
 
 // ---- thumb
 
-bool CSliderThumb::Create(CSkinSlider& track, SkinImage image, SIZE size) {
+bool CSliderThumb::Create(CSkinSlider& track, CSkinImage image, SIZE size) {
   track_ = track.Hwnd();
   id_ = track.Id();
   image_ = std::move(image);

@@ -18,7 +18,7 @@ class CSkinSlider;
 
 class CSliderThumb : public CWindow {
  public:
-  bool Create(CSkinSlider& track, SkinImage image, SIZE size);
+  bool Create(CSkinSlider& track, CSkinImage image, SIZE size);
   void SetRange(int minimum, int maximum);
   void SetSnap(bool snap) { snap_ = snap; }
   // Clamps, stores and moves the thumb to the value's place; no notice.
@@ -39,7 +39,7 @@ class CSliderThumb : public CWindow {
 
   HWND track_ = nullptr;
   int id_ = 0;
-  SkinImage image_;
+  CSkinImage image_;
   SIZE size_{0, 0};
   SliderGeometry geometry_;
   int value_ = 0;
@@ -70,7 +70,7 @@ class CSkinSlider : public CWindow {
   void OnPaint();
 
   CSliderThumb thumb_;
-  SkinImage thumbImage_;
+  CSkinImage thumbImage_;
   SIZE thumbSize_{0, 0};
   CBitmap trackImage_;
   RECT rect_{};

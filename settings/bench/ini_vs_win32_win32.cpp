@@ -17,7 +17,7 @@
 
 namespace {
 
-class NoStore : public SystemSettingsStore {
+class CNoStore : public CSystemSettingsStore {
  public:
   int Write(const Profile&) override { return 1; }
   int Read(Profile&) override { return 1; }
@@ -99,7 +99,7 @@ int main() {
   std::string ours = (base / "ours").string() + "\\";
   std::string win32 = (base / "win32").string() + "\\";
 
-  NoStore store;
+  CNoStore store;
   auto set = std::make_unique<ProfileSet>();
   ClearProfileSet(*set);
   SetDefaultSettings(*set);

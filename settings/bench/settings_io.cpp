@@ -14,7 +14,7 @@
 #include "settings/profile_record.h"
 
 namespace {
-class NoStore : public SystemSettingsStore {
+class CNoStore : public CSystemSettingsStore {
  public:
   int Write(const Profile&) override { return 1; }
   int Read(Profile&) override { return 1; }
@@ -25,7 +25,7 @@ int main() {
   std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("settings_io_" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(folder / "config");
-  NoStore store;
+  CNoStore store;
   auto set = std::make_unique<ProfileSet>();
   ClearProfileSet(*set);
   SetDefaultSettings(*set);

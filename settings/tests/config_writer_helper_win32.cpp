@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
   std::string prefix = argv[2];
   int count = std::atoi(argv[3]);
   for (int i = 0; i < count; ++i) {
-    if (!UpdateIniFile(argv[1], [&](IniFile& ini) { ini.SetInt("Setting", prefix + std::to_string(i), i); }))
+    if (!UpdateIniFile(
+            argv[1], [&](CIniFile& ini) { ini.SetInt("Setting", prefix + std::to_string(i), i); }))
       return 1;
   }
   return 0;

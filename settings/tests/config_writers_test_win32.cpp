@@ -14,9 +14,9 @@
 
 namespace {
 
-class Process {
+class CProcess {
  public:
-  explicit Process(const std::string& commandLine) : process_(StartProcess(commandLine)) {}
+  explicit CProcess(const std::string& commandLine) : process_(StartProcess(commandLine)) {}
 
   bool Started() const { return static_cast<bool>(process_); }
   // The exit code, or -1 if it doesn't end in time.
@@ -27,13 +27,13 @@ class Process {
 };
 
 TEST(ConfigWriters, TwoProcessesLoseNoKey) {
-  TempFolder dir;
+  CTempFolder dir;
   std::string config = (dir.path() / "config.ini").string();
   std::string helper =
       "\"" + (InstallFolder() / "config_writer_helper_win32.exe").string() + "\" \"" + config + "\" ";
   constexpr int kCount = 40;
-  Process a(helper + "Monitor " + std::to_string(kCount));
-  Process b(helper + "Option " + std::to_string(kCount));
+  CProcess a(helper + "Monitor " + std::to_string(kCount));
+  CProcess b(helper + "Option " + std::to_string(kCount));
   ASSERT_TRUE(a.Started());
   ASSERT_TRUE(b.Started());
   // This process writes too, through the same lock.
@@ -41,7 +41,7 @@ TEST(ConfigWriters, TwoProcessesLoseNoKey) {
   ASSERT_EQ(a.Wait(), 0);
   ASSERT_EQ(b.Wait(), 0);
 
-  IniFile ini = IniFile::Load(config);
+  CIniFile ini = CIniFile::Load(config);
   for (int i = 0; i < kCount; ++i) {
     EXPECT_EQ(ini.GetInt("Setting", "Monitor" + std::to_string(i), -1), i);
     EXPECT_EQ(ini.GetInt("Setting", "Option" + std::to_string(i), -1), i);
@@ -50,12 +50,12 @@ TEST(ConfigWriters, TwoProcessesLoseNoKey) {
 }
 
 TEST(ConfigWriters, SaveReplacesAnExistingFile) {
-  TempFolder dir;
+  CTempFolder dir;
   auto path = dir.path() / "config.ini";
-  IniFile first;
+  CIniFile first;
   first.SetInt("Setting", "CurrentProfile", 1);
   ASSERT_TRUE(first.Save(path));
-  IniFile second;
+  CIniFile second;
   second.SetInt("Setting", "CurrentProfile", 2);
   ASSERT_TRUE(second.Save(path));
   EXPECT_EQ(GetPrivateProfileIntA("Setting", "CurrentProfile", -1, path.string().c_str()), 2);

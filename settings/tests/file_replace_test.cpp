@@ -9,7 +9,7 @@
 
 namespace {
 
-class RecordedCalls : public FileReplace {
+class CRecordedCalls : public CFileReplace {
  public:
   std::vector<std::string> log;
   std::string failing;  // the step that fails
@@ -38,7 +38,7 @@ class RecordedCalls : public FileReplace {
 };
 
 TEST(FileReplace, TheDataIsFlushedBeforeTheMove) {
-  RecordedCalls calls;
+  CRecordedCalls calls;
   const std::filesystem::path file = std::filesystem::path("folder") / "config.ini";
   ASSERT_TRUE(ReplaceFileContent(file, "[Setting]\r\n", calls));
   EXPECT_EQ(calls.log, (std::vector<std::string>{"create", "write [Setting]\r\n", "flush", "close",
@@ -49,7 +49,7 @@ TEST(FileReplace, TheDataIsFlushedBeforeTheMove) {
 
 TEST(FileReplace, AFailedStepKeepsTheOldFile) {
   for (const char* step : {"write", "flush", "close", "move"}) {
-    RecordedCalls calls;
+    CRecordedCalls calls;
     calls.failing = step;
     EXPECT_FALSE(ReplaceFileContent("config.ini", "x", calls)) << step;
     EXPECT_EQ(calls.log.back(), "remove temp") << step;

@@ -38,7 +38,7 @@ class Differential : public ::testing::Test {
   void ExpectSameReads(const std::string& text, const std::vector<std::string>& sections,
                        const std::vector<std::string>& keys) {
     std::string path = NewFile(text);
-    IniFile ini = IniFile::Parse(text);
+    CIniFile ini = CIniFile::Parse(text);
     for (const std::string& s : sections) {
       for (const std::string& k : keys) {
         SCOPED_TRACE("[" + s + "] " + k + " in:\n" + text);
@@ -49,7 +49,7 @@ class Differential : public ::testing::Test {
     }
   }
 
-  TempFolder dir;
+  CTempFolder dir;
   int counter = 0;
 };
 
@@ -109,11 +109,11 @@ TEST_F(Differential, Structs) {
   ASSERT_TRUE(WritePrivateProfileStructA("Macros", "0", record.data(), 220, path.c_str()));
   EXPECT_EQ(WinString(path, "Macros", "0", 4096), encoded);
   std::vector<uint8_t> ours(220);
-  ASSERT_TRUE(IniFile::Load(path).GetStruct("macros", "0", ours.data(), 220));
+  ASSERT_TRUE(CIniFile::Load(path).GetStruct("macros", "0", ours.data(), 220));
   EXPECT_EQ(ours, record);
 
   // Written by us, read by Windows.
-  IniFile ini;
+  CIniFile ini;
   ini.SetStruct("Macros", "1", record.data(), 220);
   std::string ourPath = (dir.path() / "ours.ini").string();
   ASSERT_TRUE(ini.Save(ourPath));
@@ -133,7 +133,7 @@ TEST_F(Differential, Structs) {
     std::string p = NewFile("[Macros]\n0=" + v + "\n");
     std::vector<uint8_t> a(220), b(220);
     bool win = GetPrivateProfileStructA("Macros", "0", b.data(), 220, p.c_str());
-    EXPECT_EQ(IniFile::Load(p).GetStruct("Macros", "0", a.data(), 220), win) << v.size();
+    EXPECT_EQ(CIniFile::Load(p).GetStruct("Macros", "0", a.data(), 220), win) << v.size();
     if (win) EXPECT_EQ(a, b);
   }
 }
@@ -147,7 +147,7 @@ TEST_F(Differential, StructOfOddLengthIsRefused) {
   std::string odd = encoded.substr(0, 440) + "7" + encoded.substr(440);
   std::string p = NewFile("[Macros]\n0=" + odd + "\n");
   std::vector<uint8_t> a(220);
-  EXPECT_FALSE(IniFile::Load(p).GetStruct("Macros", "0", a.data(), 220));
+  EXPECT_FALSE(CIniFile::Load(p).GetStruct("Macros", "0", a.data(), 220));
 }
 
 // The same writes through the Windows functions and through our engine, on
@@ -165,7 +165,7 @@ TEST_F(Differential, WriteSequences) {
     for (int round = 0; round < 10; ++round) {
       std::string theirs = NewFile(start);
       std::string oursPath = NewFile(start);
-      IniFile ours = IniFile::Load(oursPath);
+      CIniFile ours = CIniFile::Load(oursPath);
       for (int step = 0; step < 8; ++step) {
         const std::string& s = sections[random() % sections.size()];
         const std::string& k = keys[random() % keys.size()];
@@ -179,7 +179,7 @@ TEST_F(Differential, WriteSequences) {
         }
       }
       ASSERT_TRUE(ours.Save(oursPath));
-      IniFile reread = IniFile::Load(oursPath);
+      CIniFile reread = CIniFile::Load(oursPath);
       for (const std::string& s : sections) {
         for (const std::string& k : keys) {
           SCOPED_TRACE("[" + s + "] " + k + " from:\n" + start);
@@ -201,9 +201,9 @@ TEST_F(Differential, QuotedValueFillingTheBufferKeepsItsLastCharacter) {
   // "abc" in quotes read into 4 bytes: the three characters fit. Wine's
   // function drops one more character in exactly this case; we don't.
   std::string p = NewFile("[s]\nk=\"abc\"\n");
-  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 4), "abc");
-  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 3), WinString(p, "s", "k", 3));
-  EXPECT_EQ(IniFile::Load(p).GetString("s", "k", "", 6), WinString(p, "s", "k", 6));
+  EXPECT_EQ(CIniFile::Load(p).GetString("s", "k", "", 4), "abc");
+  EXPECT_EQ(CIniFile::Load(p).GetString("s", "k", "", 3), WinString(p, "s", "k", 3));
+  EXPECT_EQ(CIniFile::Load(p).GetString("s", "k", "", 6), WinString(p, "s", "k", 6));
   std::printf("Windows functions read \"%s\" into 4 bytes\n", WinString(p, "s", "k", 4).c_str());
 }
 

@@ -12,7 +12,7 @@
 namespace {
 
 TEST(IniRead, NamesCompareWithoutCaseAndFirstMatchWins) {
-  IniFile ini = IniFile::Parse(
+  CIniFile ini = CIniFile::Parse(
       "[Setting]\nMouseSpeed=10\nmousespeed=11\n[setting]\nOther=1\n[SETTING]\nMouseSpeed=12\n");
   EXPECT_EQ(ini.GetString("SETTING", "MOUSESPEED"), "10");
   // Only the first section of a name is searched.
@@ -20,7 +20,7 @@ TEST(IniRead, NamesCompareWithoutCaseAndFirstMatchWins) {
 }
 
 TEST(IniRead, TrimsAroundNamesAndValuesAndStripsMatchingQuotes) {
-  IniFile ini = IniFile::Parse(
+  CIniFile ini = CIniFile::Parse(
       "  [Setting]  \r\n  Name  =  Some Value \t\r\nQ=\"quoted \"\nS='single'\nHalf=\"open\n"
       "Mixed=\"x'\nEmpty=\nTwo=\"\"\n");
   EXPECT_EQ(ini.GetString(" Setting ", " Name "), "Some Value");
@@ -33,7 +33,7 @@ TEST(IniRead, TrimsAroundNamesAndValuesAndStripsMatchingQuotes) {
 }
 
 TEST(IniRead, LinesWithoutEqualsAndCommentsAreNotValues) {
-  IniFile ini = IniFile::Parse("[s]\n;comment=5\nflag\nflag=2\n[broken\nk=1\n");
+  CIniFile ini = CIniFile::Parse("[s]\n;comment=5\nflag\nflag=2\n[broken\nk=1\n");
   // A line without '=' is a key without value: it hides later ones.
   EXPECT_FALSE(ini.Find("s", "flag"));
   EXPECT_EQ(ini.GetString("s", "flag", "dflt"), "dflt");
@@ -44,7 +44,7 @@ TEST(IniRead, LinesWithoutEqualsAndCommentsAreNotValues) {
 
 TEST(IniRead, LineEndsAndLongLines) {
   std::string longValue(3000, 'x');
-  IniFile ini = IniFile::Parse("[a]\r\nk1=1\rk2=2\n\n\nk3=" + longValue);
+  CIniFile ini = CIniFile::Parse("[a]\r\nk1=1\rk2=2\n\n\nk3=" + longValue);
   EXPECT_EQ(ini.GetString("a", "k1"), "1");
   EXPECT_EQ(ini.GetString("a", "k2"), "2");
   EXPECT_EQ(ini.GetString("a", "k3").size(), 2047u);
@@ -53,19 +53,19 @@ TEST(IniRead, LineEndsAndLongLines) {
 }
 
 TEST(IniRead, KeysBeforeTheFirstSectionBelongToTheEmptySection) {
-  IniFile ini = IniFile::Parse("\xEF\xBB\xBFtop=1\n[a]\nk=2\n");
+  CIniFile ini = CIniFile::Parse("\xEF\xBB\xBFtop=1\n[a]\nk=2\n");
   EXPECT_EQ(ini.GetString("", "top"), "1");
   EXPECT_FALSE(ini.Find("a", "top"));
 }
 
 TEST(IniRead, DefaultsLoseTrailingBlanksAndQuotes) {
-  IniFile ini;
+  CIniFile ini;
   EXPECT_EQ(ini.GetString("a", "b", "\"x\"  "), "x");
   EXPECT_EQ(ini.GetString("a", "b", "abcdef", 4), "abc");
 }
 
 TEST(IniRead, IntegersAsTheWindowsFunctionReadsThem) {
-  IniFile ini = IniFile::Parse(
+  CIniFile ini = CIniFile::Parse(
       "[n]\na=42\nb=-7\nc=+5\nd=12abc\ne=abc\nf=\ng=0x1F\nh=4294967295\ni=\" 9\"\nj=0b101\n"
       "k=99999999999\n");
   EXPECT_EQ(ini.GetInt("n", "a", 0), 42);
@@ -106,10 +106,10 @@ TEST(IniStruct, RoundTripsThroughTheDocument) {
   std::mt19937 random(7);
   std::vector<uint8_t> record(220);
   for (auto& b : record) b = static_cast<uint8_t>(random());
-  IniFile ini;
+  CIniFile ini;
   ini.SetStruct("Macros", "0", record.data(), record.size());
   std::vector<uint8_t> back(220);
-  IniFile reread = IniFile::Parse(ini.Serialize());
+  CIniFile reread = CIniFile::Parse(ini.Serialize());
   ASSERT_TRUE(reread.GetStruct("macros", "0", back.data(), back.size()));
   EXPECT_EQ(back, record);
   EXPECT_EQ(reread.GetString("Macros", "0", "", 4096).size(), 442u);
@@ -119,7 +119,7 @@ TEST(IniStruct, RoundTripsThroughTheDocument) {
 }
 
 TEST(IniWrite, ReplacesInPlaceAppendsToSectionAndAddsSectionsAtTheEnd) {
-  IniFile ini = IniFile::Parse("; head\r\n[A]\r\n  Key = old \r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
+  CIniFile ini = CIniFile::Parse("; head\r\n[A]\r\n  Key = old \r\nz=1\r\n\r\n[B]\r\nb=2\r\n");
   ini.SetString("a", "KEY", "new");
   ini.SetString("A", "added", "3");
   ini.SetString("C", "c", "4");
@@ -129,20 +129,20 @@ TEST(IniWrite, ReplacesInPlaceAppendsToSectionAndAddsSectionsAtTheEnd) {
 }
 
 TEST(IniWrite, ValuesAreStoredAsTheyReadBack) {
-  IniFile ini;
+  CIniFile ini;
   ini.SetString("s", "lead", "   padded  ");
   ini.SetString("s", "inject", "x\r\n[Evil]\r\nk=v");
   ini.SetString(" s ", " spaced ", "1");
   EXPECT_EQ(ini.GetString("s", "lead"), "padded");
   EXPECT_EQ(ini.GetString("s", "inject"), "x");
   EXPECT_EQ(ini.GetString("s", "spaced"), "1");
-  IniFile reread = IniFile::Parse(ini.Serialize());
+  CIniFile reread = CIniFile::Parse(ini.Serialize());
   EXPECT_FALSE(reread.Find("Evil", "k"));
   EXPECT_EQ(reread.GetString("s", "lead"), "padded");
 }
 
 TEST(IniWrite, NamesThatWouldReadBackDifferentlyAreRefused) {
-  IniFile ini;
+  CIniFile ini;
   ini.SetString("s", "", "1");
   ini.SetString("s", "a=b", "1");
   ini.SetString("s", "[x]", "1");
@@ -154,18 +154,18 @@ TEST(IniWrite, AByteOrderMarkThatStartsTheFirstLineSurvivesASaveAndReload) {
   // A file with two marks, tabs and an empty section name: the second mark
   // starts the first line, which is therefore no section header.
   const std::string bom = "\xEF\xBB\xBF";
-  IniFile twice = IniFile::Parse(bom + bom + "[Other]\t=\t1\n[]\nk=2\n");
+  CIniFile twice = CIniFile::Parse(bom + bom + "[Other]\t=\t1\n[]\nk=2\n");
   twice.SetString("Other", bom, "3");
   twice.SetString("", "k", "4");
   EXPECT_EQ(twice.GetString("", bom + "[Other]"), "1");
   EXPECT_EQ(twice.GetString("Other", bom), "3");
   EXPECT_EQ(twice.GetString("", "k"), "4");
   // A key that is itself a mark, first in an empty document.
-  IniFile single;
+  CIniFile single;
   single.SetString("", bom, "5");
   EXPECT_EQ(single.GetString("", bom), "5");
-  for (const IniFile* ini : {&twice, &single}) {
-    IniFile reread = IniFile::Parse(ini->Serialize());
+  for (const CIniFile* ini : {&twice, &single}) {
+    CIniFile reread = CIniFile::Parse(ini->Serialize());
     for (const char* section : {"Other", ""})
       for (const std::string& key : {bom, std::string("k"), bom + "[Other]"})
         EXPECT_EQ(reread.Find(section, key), ini->Find(section, key)) << section << "|" << key;
@@ -173,7 +173,7 @@ TEST(IniWrite, AByteOrderMarkThatStartsTheFirstLineSurvivesASaveAndReload) {
 }
 
 TEST(IniWrite, DeleteKeyAndSection) {
-  IniFile ini = IniFile::Parse("top=0\n[a]\nk=1\nk=2\n[b]\nx=1\n[A]\ny=1\n");
+  CIniFile ini = CIniFile::Parse("top=0\n[a]\nk=1\nk=2\n[b]\nx=1\n[A]\ny=1\n");
   ini.DeleteKey("A", "K");
   EXPECT_EQ(ini.GetString("a", "k"), "2");
   ini.DeleteSection("a");
@@ -184,11 +184,11 @@ TEST(IniWrite, DeleteKeyAndSection) {
 }
 
 TEST(IniFileIo, SaveWritesWholeFileAndLoadReadsIt) {
-  TempFolder dir;
-  IniFile ini;
+  CTempFolder dir;
+  CIniFile ini;
   ini.SetInt("Setting", "CurrentProfile", 3);
   ASSERT_TRUE(ini.Save(dir.path() / "config.ini"));
-  EXPECT_EQ(IniFile::Load(dir.path() / "config.ini").GetInt("Setting", "CurrentProfile", -1), 3);
+  EXPECT_EQ(CIniFile::Load(dir.path() / "config.ini").GetInt("Setting", "CurrentProfile", -1), 3);
   // No temporary file is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
@@ -196,19 +196,19 @@ TEST(IniFileIo, SaveWritesWholeFileAndLoadReadsIt) {
 }
 
 TEST(IniFileIo, MissingFileOrFolder) {
-  TempFolder dir;
-  EXPECT_EQ(IniFile::Load(dir.path() / "none.ini").Serialize(), "");
-  IniFile ini;
+  CTempFolder dir;
+  EXPECT_EQ(CIniFile::Load(dir.path() / "none.ini").Serialize(), "");
+  CIniFile ini;
   ini.SetInt("a", "b", 1);
   EXPECT_FALSE(ini.Save(dir.path() / "no" / "such" / "x.ini"));
 }
 
 TEST(IniFileIo, UpdateKeepsOtherKeys) {
-  TempFolder dir;
+  CTempFolder dir;
   auto path = dir.path() / "config.ini";
   std::ofstream(path) << "[Setting]\nMouseType=2\n";
-  ASSERT_TRUE(UpdateIniFile(path, [](IniFile& ini) { ini.SetInt("Setting", "Device", 1); }));
-  IniFile ini = IniFile::Load(path);
+  ASSERT_TRUE(UpdateIniFile(path, [](CIniFile& ini) { ini.SetInt("Setting", "Device", 1); }));
+  CIniFile ini = CIniFile::Load(path);
   EXPECT_EQ(ini.GetInt("Setting", "MouseType", -1), 2);
   EXPECT_EQ(ini.GetInt("Setting", "Device", -1), 1);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // A US keyboard, as the table's own scan codes describe it.
-class UsLayout : public KeyboardLayout {
+class CUsLayout : public CKeyboardLayout {
  public:
   int VirtualKeyToScanCode(int vk) const override {
     for (const KeyRow& row : KeyTable())
@@ -26,14 +26,14 @@ class UsLayout : public KeyboardLayout {
 };
 
 // A layout where A and Q, and Z and W, trade places (as on French keyboards).
-class SwappedLayout : public UsLayout {
+class CSwappedLayout : public CUsLayout {
  public:
   int VirtualKeyToScanCode(int vk) const override {
     const auto it = kSwap.find(vk);
-    return UsLayout::VirtualKeyToScanCode(it == kSwap.end() ? vk : it->second);
+    return CUsLayout::VirtualKeyToScanCode(it == kSwap.end() ? vk : it->second);
   }
   int ScanCodeToVirtualKey(int scanCode) const override {
-    const int vk = UsLayout::ScanCodeToVirtualKey(scanCode);
+    const int vk = CUsLayout::ScanCodeToVirtualKey(scanCode);
     const auto it = kSwap.find(vk);
     return it == kSwap.end() ? vk : it->second;
   }
@@ -43,13 +43,13 @@ class SwappedLayout : public UsLayout {
 };
 
 // A layout that knows no scan codes at all.
-class EmptyLayout : public KeyboardLayout {
+class CEmptyLayout : public CKeyboardLayout {
  public:
   int VirtualKeyToScanCode(int) const override { return 0; }
   int ScanCodeToVirtualKey(int) const override { return 0; }
 };
 
-const UsLayout kUs;
+const CUsLayout kUs;
 
 }  // namespace
 
@@ -97,8 +97,8 @@ TEST(KeyTable, ConvertsBothWaysOnUsLayout) {
 }
 
 TEST(KeyTable, ModifiersAndMouseButtonsDoNotAskTheLayout) {
-  const EmptyLayout none;
-  const SwappedLayout swapped;
+  const CEmptyLayout none;
+  const CSwappedLayout swapped;
   int vk = -1;
   EXPECT_EQ(UsageToVirtualKey(0xE1, vk, swapped), 1);
   EXPECT_EQ(vk, 0xA0);
@@ -122,7 +122,7 @@ TEST(KeyTable, UnknownKeysConvertToZero) {
 }
 
 TEST(KeyTable, StoredUsageFollowsThePhysicalKey) {
-  const SwappedLayout swapped;
+  const CSwappedLayout swapped;
   int usage = 0, vk = 0;
   // The key labelled A sits where a US keyboard has Q.
   EXPECT_EQ(VirtualKeyToUsage('A', usage, swapped), 1);
@@ -137,7 +137,7 @@ TEST(KeyTable, StoredUsageFollowsThePhysicalKey) {
 
 TEST(KeyTable, LayoutWithoutScanCodesKeepsTheTable) {
   // Scan code 0 must not be mistaken for the rows that have no scan code.
-  const EmptyLayout none;
+  const CEmptyLayout none;
   int usage = 0, vk = 0;
   EXPECT_EQ(VirtualKeyToUsage('A', usage, none), 1);
   EXPECT_EQ(usage, 0x04);

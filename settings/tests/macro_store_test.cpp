@@ -82,7 +82,7 @@ TEST(MacroNames, UsableRecordsHaveACountAndATerminatedName) {
 }
 
 TEST_F(MacroStoreFiles, MissingFileOrCountLoadsEmpty) {
-  MacroStore store;
+  CMacroStore store;
   store.Create("stale");
   store.Load(folder_);
   EXPECT_EQ(store.Count(), 0);
@@ -95,31 +95,31 @@ TEST_F(MacroStoreFiles, MissingFileOrCountLoadsEmpty) {
 }
 
 TEST_F(MacroStoreFiles, SavedStoreLoadsBackInOrder) {
-  MacroStore store;
+  CMacroStore store;
   for (int i = 0; i < 5; ++i) {
     const std::string name = "m" + std::to_string(i);
     *store.Get(store.Create(name)) = Macro(name.c_str(), i * 9, i);
   }
   ASSERT_TRUE(store.Save(folder_));
-  MacroStore loaded;
+  CMacroStore loaded;
   loaded.Load(folder_);
   ASSERT_EQ(loaded.Count(), 5);
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(std::memcmp(loaded.Get(i), store.Get(i), sizeof(MacroRecord)), 0) << i;
-  const IniFile file = IniFile::Load(MacroStorePath(folder_));
+  const CIniFile file = CIniFile::Load(MacroStorePath(folder_));
   EXPECT_EQ(file.GetInt("Macros", "number", -1), 5);
   EXPECT_EQ(file.Find("Macros", "4")->size(), 442u);
 }
 
 TEST_F(MacroStoreFiles, ShorterListLeavesNoOldKeys) {
-  MacroStore store;
+  CMacroStore store;
   for (int i = 0; i < 5; ++i) store.Create("m" + std::to_string(i));
   ASSERT_TRUE(store.Save(folder_));
   store.Delete(4);
   store.Delete(0);
   store.Delete(1);
   ASSERT_TRUE(store.Save(folder_));
-  const IniFile file = IniFile::Load(MacroStorePath(folder_));
+  const CIniFile file = CIniFile::Load(MacroStorePath(folder_));
   EXPECT_EQ(file.GetInt("Macros", "number", -1), 2);
   for (const char* key : {"2", "3", "4"}) EXPECT_FALSE(file.Find("Macros", key)) << key;
   store.Load(folder_);
@@ -128,7 +128,7 @@ TEST_F(MacroStoreFiles, ShorterListLeavesNoOldKeys) {
 }
 
 TEST_F(MacroStoreFiles, DamagedValuesAndRecordsAreSkipped) {
-  IniFile file;
+  CIniFile file;
   const MacroRecord good = Macro("good", 2);
   const std::string value = EncodeStruct(&good, sizeof good);
   MacroRecord overfull = Macro("overfull", 1);
@@ -144,24 +144,24 @@ TEST_F(MacroStoreFiles, DamagedValuesAndRecordsAreSkipped) {
   file.SetStruct("Macros", "3", &overfull, sizeof overfull);
   file.SetStruct("Macros", "4", &unterminated, sizeof unterminated);
   file.SetString("Macros", "6", value);  // key 5 is missing
-  MacroStore store;
+  CMacroStore store;
   store.LoadFrom(file);
   ASSERT_EQ(store.Count(), 1);
   EXPECT_EQ(Name(store.Get(0)), "good");
 }
 
 TEST(MacroStore, HugeCountsStopAtTheLimit) {
-  IniFile file;
+  CIniFile file;
   file.SetInt("Macros", "number", 2147483647);
   const MacroRecord r = Macro("last", 1);
   file.SetStruct("Macros", std::to_string(kMaxStoredMacros - 1), &r, sizeof r);
-  MacroStore store;
+  CMacroStore store;
   store.LoadFrom(file);
   EXPECT_EQ(store.Count(), 1);
 }
 
 TEST(MacroStore, PositionsAddressTheList) {
-  MacroStore store;
+  CMacroStore store;
   EXPECT_EQ(store.Get(0), nullptr);
   EXPECT_EQ(store.Create("a"), 0);
   EXPECT_EQ(store.Create(std::string(80, 'L')), 1);
@@ -180,7 +180,7 @@ TEST(MacroStore, PositionsAddressTheList) {
 }
 
 TEST(MacroStore, FindTellsWhetherTheSlotCopyIsIdentical) {
-  MacroStore store;
+  CMacroStore store;
   store.Create("other");
   const MacroRecord fire = Macro("Fire", 6, 3);
   *store.Get(store.Create("Fire")) = fire;
@@ -202,7 +202,7 @@ TEST(MacroStore, FindTellsWhetherTheSlotCopyIsIdentical) {
 }
 
 TEST(MacroStore, AddFromSlotCopiesNameAndEvents) {
-  MacroStore store;
+  CMacroStore store;
   MacroKeyInfo slot = Slot(Macro("Burst", 3, 9));
   std::memset(slot.macroName, 'N', sizeof slot.macroName);  // lost terminator
   slot.count = 99;
@@ -215,7 +215,7 @@ TEST(MacroStore, AddFromSlotCopiesNameAndEvents) {
 
 TEST(MacroStore, MergeAddsAndUpdatesFromTheProfiles) {
   auto set = std::make_unique<ProfileSet>();
-  MacroStore store;
+  CMacroStore store;
   const MacroRecord stored = Macro("Fire", 5, 2);
   *store.Get(store.Create("Fire")) = stored;
   MacroRecord changed = stored;
@@ -241,7 +241,7 @@ TEST(MacroStore, MergeAddsAndUpdatesFromTheProfiles) {
 
 TEST(MacroStore, PushCopiesStoredMacrosAndDropsMissingOnes) {
   auto set = std::make_unique<ProfileSet>();
-  MacroStore store;
+  CMacroStore store;
   *store.Get(store.Create("Fire")) = Macro("Fire", 4, 5);
   *store.Get(store.Create("Gone")) = Macro("Gone", 2);
   MacroKeyInfo old = Slot(Macro("fire", 1, 1));
@@ -268,7 +268,7 @@ TEST(MacroStore, PushCopiesStoredMacrosAndDropsMissingOnes) {
 
 TEST(MacroStore, LongStoredNamesStayLinkedToTheirButtons) {
   auto set = std::make_unique<ProfileSet>();
-  MacroStore store;
+  CMacroStore store;
   const std::string longName = "A very long macro name of forty chars!!";
   *store.Get(store.Create(longName)) = Macro(longName.c_str(), 3, 2);
   MacroKeyInfo slot = Slot(Macro("", 0));
@@ -284,10 +284,10 @@ TEST(MacroStore, LongStoredNamesStayLinkedToTheirButtons) {
 
 TEST_F(MacroStoreFiles, ImportRenamesTakenNames) {
   const fs::path file = folder_ / "fire.macro";
-  MacroStore source;
+  CMacroStore source;
   *source.Get(source.Create("Fire")) = Macro("Fire", 3, 4);
   ASSERT_TRUE(source.Export(0, file));
-  MacroStore store;
+  CMacroStore store;
   store.Create("fire");
   EXPECT_EQ(store.Import(file), 1);
   EXPECT_EQ(store.Import(file), 2);
@@ -296,7 +296,7 @@ TEST_F(MacroStoreFiles, ImportRenamesTakenNames) {
   EXPECT_EQ(store.Get(2)->count, 3);
   EXPECT_EQ(store.Get(2)->repeat, 4);
   // A .macro file holds key 0 and no count.
-  const IniFile exported = IniFile::Load(file);
+  const CIniFile exported = CIniFile::Load(file);
   EXPECT_FALSE(exported.Find("Macros", "number"));
   EXPECT_TRUE(exported.Find("Macros", "0"));
 }
@@ -304,10 +304,10 @@ TEST_F(MacroStoreFiles, ImportRenamesTakenNames) {
 TEST_F(MacroStoreFiles, ImportedNamesFitAButtonSlot) {
   const fs::path file = folder_ / "long.macro";
   const std::string name(40, 'q');
-  MacroStore source;
+  CMacroStore source;
   source.Create(name);
   ASSERT_TRUE(source.Export(0, file));
-  MacroStore store;
+  CMacroStore store;
   EXPECT_EQ(store.Import(file), 0);
   EXPECT_EQ(Name(store.Get(0)), std::string(24, 'q'));
   EXPECT_EQ(store.Import(file), 1);
@@ -315,11 +315,11 @@ TEST_F(MacroStoreFiles, ImportedNamesFitAButtonSlot) {
 }
 
 TEST_F(MacroStoreFiles, UnusableImportsChangeNothing) {
-  MacroStore store;
+  CMacroStore store;
   EXPECT_EQ(store.Import(folder_ / "missing.macro"), -1);
   MacroRecord bad = Macro("bad", 1);
   bad.count = 77;
-  IniFile file;
+  CIniFile file;
   file.SetStruct("Macros", "0", &bad, sizeof bad);
   EXPECT_EQ(store.ImportFrom(file), -1);
   EXPECT_EQ(store.Count(), 0);
@@ -328,11 +328,11 @@ TEST_F(MacroStoreFiles, UnusableImportsChangeNothing) {
 TEST_F(MacroStoreFiles, ExportReplacesTheFileOnlyForAMacro) {
   const fs::path file = folder_ / "out.macro";
   std::ofstream(file) << "[Old]\r\nkey=1\r\n";
-  MacroStore store;
+  CMacroStore store;
   EXPECT_FALSE(store.Export(0, file));
-  EXPECT_EQ(IniFile::Load(file).GetInt("Old", "key", 0), 1);
+  EXPECT_EQ(CIniFile::Load(file).GetInt("Old", "key", 0), 1);
   store.Create("m");
   EXPECT_TRUE(store.Export(0, file));
-  EXPECT_FALSE(IniFile::Load(file).Find("Old", "key"));
+  EXPECT_FALSE(CIniFile::Load(file).Find("Old", "key"));
   EXPECT_FALSE(store.Export(0, folder_ / "no such folder" / "x.macro"));
 }

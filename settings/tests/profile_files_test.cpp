@@ -13,7 +13,7 @@
 
 namespace {
 
-class FakeStore : public SystemSettingsStore {
+class CFakeStore : public CSystemSettingsStore {
  public:
   int Write(const Profile& p) override {
     ++writes;
@@ -46,8 +46,8 @@ class ProfileFiles : public ::testing::Test {
  protected:
   void SetUp() override { std::filesystem::create_directories(dir.path() / "config"); }
   std::filesystem::path Path(int n) { return ProfileFilePath(dir.path(), n); }
-  TempFolder dir;
-  FakeStore store;
+  CTempFolder dir;
+  CFakeStore store;
 };
 
 TEST_F(ProfileFiles, DefaultProfileRoundTripsExceptTheDoubledByteKeys) {
@@ -82,7 +82,7 @@ TEST_F(ProfileFiles, NewFileListsKeysInOrderWithStructsLast) {
 TEST_F(ProfileFiles, MissingKeysReadAsMinusOneOr255) {
   auto set = DefaultSet();
   SaveProfile(set->Profiles[0], Path(0));
-  IniFile ini = IniFile::Load(Path(0));
+  CIniFile ini = CIniFile::Load(Path(0));
   ini.DeleteKey("Setting", "PollingRate");
   ini.DeleteKey("Setting", "BtnConfiguration");
   ini.DeleteKey("Setting", "ProFileName");
@@ -102,7 +102,7 @@ TEST_F(ProfileFiles, DamagedButtonEntryKeepsTheDefaultEntry) {
   std::strcpy(p.MacroKeyInfo[3].program, "C:\\tools\\calc.exe");
   p.MacroKeyInfo[5].function = kFunctionKey;
   SaveProfile(p, Path(0));
-  IniFile ini = IniFile::Load(Path(0));
+  CIniFile ini = CIniFile::Load(Path(0));
   std::string v = ini.GetString("Setting", "MacroKeyInfo3", "", 4096);
   v[10] = v[10] == 'A' ? 'B' : 'A';
   ini.SetString("Setting", "MacroKeyInfo3", v);
@@ -135,7 +135,7 @@ TEST_F(ProfileFiles, StoredButtonEntriesAreMadeSafeToUse) {
 }
 
 TEST_F(ProfileFiles, OverlongNamesAreCutToTheirFields) {
-  IniFile ini;
+  CIniFile ini;
   ini.SetString("Setting", "ProFileName", std::string(600, 'n'));
   ini.SetString("Setting", "GameFile", std::string(3000, 'g'));
   ini.Save(Path(0));
@@ -151,14 +151,14 @@ TEST_F(ProfileFiles, UnterminatedNameIsSavedCutAtItsField) {
   auto set = DefaultSet();
   std::memset(set->Profiles[0].ProFileName, 'x', sizeof set->Profiles[0].ProFileName);
   SaveProfile(set->Profiles[0], Path(0));
-  EXPECT_EQ(IniFile::Load(Path(0)).GetString("Setting", "ProFileName").size(), 250u);
+  EXPECT_EQ(CIniFile::Load(Path(0)).GetString("Setting", "ProFileName").size(), 250u);
 }
 
 TEST_F(ProfileFiles, SavingKeepsOtherContentOfTheFile) {
   std::ofstream(Path(2)) << "; exported\n[Setting]\nObsolete=5\nMouseSpeed=3\n[Extra]\nx=1\n";
   auto set = DefaultSet();
   SaveProfile(set->Profiles[2], Path(2));
-  IniFile ini = IniFile::Load(Path(2));
+  CIniFile ini = CIniFile::Load(Path(2));
   EXPECT_EQ(ini.GetInt("Setting", "Obsolete", 0), 5);
   EXPECT_EQ(ini.GetInt("Setting", "MouseSpeed", 0), 10);
   EXPECT_EQ(ini.GetInt("Extra", "x", 0), 1);
@@ -225,7 +225,7 @@ TEST_F(ProfileFiles, ConfigKeys) {
   WriteCurrentProfile(dir.path(), 4);
   WriteDeviceState(ConfigFilePath(dir.path()), 1);
   WriteApplyStamp(dir.path(), static_cast<std::time_t>(0x1234567890LL));
-  IniFile ini = IniFile::Load(ConfigFilePath(dir.path()));
+  CIniFile ini = CIniFile::Load(ConfigFilePath(dir.path()));
   EXPECT_EQ(ini.GetInt("Setting", "CurrentProfile", -1), 4);
   EXPECT_EQ(ini.GetInt("Setting", "Device", -1), 1);
   EXPECT_EQ(ini.GetInt("Setting", "FWVersion", -1), 104);
@@ -269,7 +269,7 @@ TEST(InstallFolderTest, EndsWithASeparatorAndHoldsTheProgram) {
 }
 
 TEST(FileExistsTest, FilesOnly) {
-  TempFolder dir;
+  CTempFolder dir;
   EXPECT_EQ(FileExists(dir.path() / "none"), 0);
   EXPECT_EQ(FileExists(dir.path()), 0);
   std::ofstream(dir.path() / "f") << "x";

@@ -14,7 +14,7 @@ constexpr char kTestKey[] = "Software\\OspreyRegistryTest\\Nested";
 class RegistryTest : public ::testing::Test {
  protected:
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\OspreyRegistryTest"); }
-  Win32Registry registry_;
+  CRegistryWin32 registry_;
 };
 
 Profile SampleProfile() {
@@ -65,7 +65,7 @@ TEST_F(RegistryTest, NumbersOfOtherTypesReadAsMissing) {
 }
 
 TEST_F(RegistryTest, SystemSettingsRoundTripThroughTheUserRegistry) {
-  SystemSettingsStore& store = DefaultSystemSettingsStore();
+  CSystemSettingsStore& store = DefaultSystemSettingsStore();
   const Profile written = SampleProfile();
   ASSERT_EQ(store.Write(written), 1);
   auto mouse = registry_.OpenOrCreate("Control Panel\\Mouse");

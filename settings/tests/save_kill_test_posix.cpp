@@ -18,7 +18,7 @@
 
 namespace {
 
-class NoStore : public SystemSettingsStore {
+class CNoStore : public CSystemSettingsStore {
  public:
   int Write(const Profile&) override { return 1; }
   int Read(Profile&) override { return 1; }
@@ -41,9 +41,9 @@ std::unique_ptr<ProfileSet> Version(int v) {
 }
 
 TEST(SaveKill, EveryFileLoadsWholeAfterTheWriterIsKilled) {
-  TempFolder dir;
+  CTempFolder dir;
   std::filesystem::create_directories(dir.path() / "config");
-  NoStore store;
+  CNoStore store;
   ASSERT_EQ(SaveAll(dir.path(), *Version(0), store), 1);
   std::mt19937 random(42);
 
@@ -53,7 +53,7 @@ TEST(SaveKill, EveryFileLoadsWholeAfterTheWriterIsKilled) {
     if (child == 0) {
       // Alternate between two versions as fast as possible until killed.
       auto a = Version(1), b = Version(2);
-      NoStore childStore;
+      CNoStore childStore;
       for (int i = 0;; ++i) SaveAll(dir.path(), (i % 2) ? *b : *a, childStore);
     }
     std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 20000));

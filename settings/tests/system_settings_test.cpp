@@ -8,14 +8,14 @@
 namespace {
 
 // Keys are maps of values; keys named in `broken` can't be opened or created.
-class FakeRegistry : public Registry {
+class CFakeRegistry : public CRegistry {
  public:
   std::map<std::string, std::map<std::string, std::string>> keys;
   std::set<std::string> broken;
 
-  std::unique_ptr<RegistryKey> OpenOrCreate(std::string_view path) override {
+  std::unique_ptr<CRegistryKey> OpenOrCreate(std::string_view path) override {
     if (broken.count(std::string(path))) return nullptr;
-    return std::make_unique<Key>(keys[std::string(path)]);
+    return std::make_unique<CKey>(keys[std::string(path)]);
   }
 
   std::string Value(const std::string& key, const std::string& name) {
@@ -23,9 +23,9 @@ class FakeRegistry : public Registry {
   }
 
  private:
-  class Key : public RegistryKey {
+  class CKey : public CRegistryKey {
    public:
-    explicit Key(std::map<std::string, std::string>& values) : values_(values) {}
+    explicit CKey(std::map<std::string, std::string>& values) : values_(values) {}
     std::optional<std::string> ReadString(std::string_view name, size_t maxBytes) override {
       const auto it = values_.find(std::string(name));
       if (it == values_.end()) return std::nullopt;
@@ -53,7 +53,7 @@ Profile SampleProfile() {
   return p;
 }
 
-void SetAcceleration(FakeRegistry& reg, const char* s, const char* t1, const char* t2) {
+void SetAcceleration(CFakeRegistry& reg, const char* s, const char* t1, const char* t2) {
   reg.keys[kMouseKey]["MouseSpeed"] = s;
   reg.keys[kMouseKey]["MouseThreshold1"] = t1;
   reg.keys[kMouseKey]["MouseThreshold2"] = t2;
@@ -81,7 +81,7 @@ TEST(AccelerationTable, RowsFollowTheThresholdPattern) {
 }
 
 TEST(SystemSettings, WritesEveryValueAsDecimalText) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   EXPECT_EQ(WriteSystemSettings(SampleProfile(), reg), 1);
   EXPECT_EQ(reg.Value(kMouseKey, "DoubleClickSpeed"), "550");
   EXPECT_EQ(reg.Value(kMouseKey, "SwapMouseButtons"), "1");
@@ -93,7 +93,7 @@ TEST(SystemSettings, WritesEveryValueAsDecimalText) {
 }
 
 TEST(SystemSettings, AccelerationOffWritesRowZero) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   Profile p = SampleProfile();
   p.AccelerationFlag = 0;
   p.Acceleration = 15;
@@ -108,7 +108,7 @@ TEST(SystemSettings, AccelerationOffWritesRowZero) {
 }
 
 TEST(SystemSettings, AccelerationBeyondTheTableWritesTheLastRow) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   Profile p = SampleProfile();
   p.Acceleration = 25;
   WriteSystemSettings(p, reg);
@@ -118,7 +118,7 @@ TEST(SystemSettings, AccelerationBeyondTheTableWritesTheLastRow) {
 }
 
 TEST(SystemSettings, ValuesMatchingNoRowKeepTheAcceleration) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   SetAcceleration(reg, "1", "6", "10");
   Profile p = SampleProfile();
   p.Acceleration = 7;
@@ -132,7 +132,7 @@ TEST(SystemSettings, ValuesMatchingNoRowKeepTheAcceleration) {
 }
 
 TEST(SystemSettings, TheLastMatchingRowWins) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   SetAcceleration(reg, "1", "4", "0");
   Profile p = SampleProfile();
   ReadSystemSettings(p, reg);
@@ -145,7 +145,7 @@ TEST(SystemSettings, TheLastMatchingRowWins) {
 }
 
 TEST(SystemSettings, PageScrollRoundTrips) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   reg.keys[kDesktopKey]["WheelScrollLines"] = "-1";
   Profile p = SampleProfile();
   EXPECT_EQ(ReadSystemSettings(p, reg), 1);
@@ -157,7 +157,7 @@ TEST(SystemSettings, PageScrollRoundTrips) {
 }
 
 TEST(SystemSettings, ReadsBackWhatWasWritten) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   const Profile written = SampleProfile();
   WriteSystemSettings(written, reg);
   Profile read{};
@@ -172,7 +172,7 @@ TEST(SystemSettings, ReadsBackWhatWasWritten) {
 }
 
 TEST(SystemSettings, MissingOrDamagedValuesReadAsZero) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   reg.keys[kMouseKey]["DoubleClickSpeed"] = "fast";
   reg.keys[kMouseKey]["MouseSensitivity"] = " 14px";
   reg.keys[kMouseKey]["SwapMouseButtons"] = "99999999999999999999";
@@ -187,7 +187,7 @@ TEST(SystemSettings, MissingOrDamagedValuesReadAsZero) {
 }
 
 TEST(SystemSettings, KeysThatCantBeOpenedStopTheWork) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   reg.broken.insert(kMouseKey);
   Profile p = SampleProfile();
   EXPECT_EQ(WriteSystemSettings(p, reg), -1);
@@ -204,7 +204,7 @@ TEST(SystemSettings, KeysThatCantBeOpenedStopTheWork) {
 }
 
 TEST(SystemSettings, LiveAccelerationFollowsTheProfileSwitch) {
-  FakeRegistry reg;
+  CFakeRegistry reg;
   SetAcceleration(reg, "2", "4", "9");
   Profile p = SampleProfile();
   AccelerationRow live = LiveAcceleration(p, reg);

@@ -7,21 +7,21 @@
 #include <string>
 #include <system_error>
 
-class TempFolder {
+class CTempFolder {
  public:
-  TempFolder() {
+  CTempFolder() {
     static std::atomic<unsigned> counter{0};
     std::random_device random;
     path_ = std::filesystem::temp_directory_path() /
             ("settings_test_" + std::to_string(random()) + "_" + std::to_string(counter++));
     std::filesystem::create_directories(path_);
   }
-  ~TempFolder() {
+  ~CTempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  CTempFolder(const CTempFolder&) = delete;
+  CTempFolder& operator=(const CTempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
 

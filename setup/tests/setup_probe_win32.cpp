@@ -171,7 +171,7 @@ int Stubborn(const std::wstring& title, const std::wstring& file) {
 }
 
 int WriteMacroStore(const std::wstring& folder) {
-  MacroStore store;
+  CMacroStore store;
   MacroRecord* macro = store.Get(store.Create("Upgrade check"));
   macro->repeat = 3;
   macro->count = 2;

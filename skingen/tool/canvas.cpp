@@ -4,16 +4,18 @@
 
 namespace skingen {
 
-Canvas::Canvas(int width, int height, cairo_format_t format)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(format, width, height)),
+CCanvas::CCanvas(int width, int height, cairo_format_t format)
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(format, width, height)),
       cr_(cairo_create(surface_)) {}
 
-Canvas::~Canvas() {
+CCanvas::~CCanvas() {
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
 
-Image Canvas::ToImage() {
+Image CCanvas::ToImage() {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
@@ -28,7 +30,7 @@ Image Canvas::ToImage() {
   return image;
 }
 
-std::vector<uint8_t> Canvas::Coverage(int* stride) {
+std::vector<uint8_t> CCanvas::Coverage(int* stride) {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int src_stride = cairo_image_surface_get_stride(surface_);
@@ -42,7 +44,7 @@ std::vector<uint8_t> Canvas::Coverage(int* stride) {
   return out;
 }
 
-std::vector<uint8_t> Canvas::ToRgba() {
+std::vector<uint8_t> CCanvas::ToRgba() {
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
@@ -62,7 +64,7 @@ std::vector<uint8_t> Canvas::ToRgba() {
   return out;
 }
 
-std::vector<uint8_t> Canvas::ToPng() {
+std::vector<uint8_t> CCanvas::ToPng() {
   std::vector<uint8_t> out;
   cairo_surface_write_to_png_stream(
       surface_,

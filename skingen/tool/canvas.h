@@ -12,12 +12,12 @@
 
 namespace skingen {
 
-class Canvas {
+class CCanvas {
  public:
-  Canvas(int width, int height, cairo_format_t format = CAIRO_FORMAT_ARGB32);
-  ~Canvas();
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
+  CCanvas(int width, int height, cairo_format_t format = CAIRO_FORMAT_ARGB32);
+  ~CCanvas();
+  CCanvas(const CCanvas&) = delete;
+  CCanvas& operator=(const CCanvas&) = delete;
 
   cairo_t* cr() const { return cr_; }
   int width() const { return width_; }

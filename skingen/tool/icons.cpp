@@ -74,7 +74,7 @@ std::vector<uint8_t> RenderIcon(std::string_view program) {
   if (!draw) return {};
   std::vector<IconPicture> pictures;
   for (const int size : kSizes) {
-    Canvas canvas(size, size);
+    CCanvas canvas(size, size);
     draw(canvas.cr(), size);
     IconPicture p{size, {}, {}};
     if (size >= 256) p.png = canvas.ToPng();
@@ -86,7 +86,7 @@ std::vector<uint8_t> RenderIcon(std::string_view program) {
 
 Image RenderSetupSide() {
   constexpr int kWidth = 164, kHeight = 314;
-  Canvas canvas(kWidth, kHeight);
+  CCanvas canvas(kWidth, kHeight);
   cairo_t* cr = canvas.cr();
   cairo_rectangle(cr, 0, 0, kWidth, kHeight);
   FillVertical(cr, 0, kHeight, Rgb255(44, 44, 48), Rgb255(16, 16, 18));

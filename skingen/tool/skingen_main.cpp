@@ -45,14 +45,14 @@ bool WritePicture(const fs::path& path, const Image& image, bool mask = false) {
 }
 
 Image RenderState(const Layout& layout, State state) {
-  Canvas canvas(layout.width, layout.height);
+  CCanvas canvas(layout.width, layout.height);
   DrawWindow(canvas.cr(), layout);
   for (const auto& c : layout.controls) DrawControl(canvas.cr(), c, state);
   return canvas.ToImage();
 }
 
 Image RenderMask(const Layout& layout) {
-  Canvas coverage(layout.width, layout.height, CAIRO_FORMAT_A8);
+  CCanvas coverage(layout.width, layout.height, CAIRO_FORMAT_A8);
   ShapePath(coverage.cr(), layout, 0);
   cairo_set_source_rgba(coverage.cr(), 0, 0, 0, 1);
   cairo_fill(coverage.cr());
@@ -84,10 +84,10 @@ Image RenderThumb(const Sprite& s) {
     }
     cairo_close_path(cr);
   };
-  Canvas coverage(s.width, s.height, CAIRO_FORMAT_A8);
+  CCanvas coverage(s.width, s.height, CAIRO_FORMAT_A8);
   path(coverage.cr());
   cairo_fill(coverage.cr());
-  Canvas picture(s.width, s.height);
+  CCanvas picture(s.width, s.height);
   cairo_t* cr = picture.cr();
   SetColour(cr, Rgb255(24, 24, 25));  // the track it slides on
   cairo_paint(cr);
@@ -110,7 +110,7 @@ Image RenderThumb(const Sprite& s) {
 // The outline of a sensitivity level window: the same rounded rectangle the
 // DPI page draws under it.
 Image RenderLevelMask(const Sprite& s) {
-  Canvas coverage(s.width, s.height, CAIRO_FORMAT_A8);
+  CCanvas coverage(s.width, s.height, CAIRO_FORMAT_A8);
   RoundRectPath(coverage.cr(), 0, 0, s.width, s.height, 6);
   cairo_fill(coverage.cr());
   int stride = 0;
@@ -121,7 +121,7 @@ Image RenderLevelMask(const Sprite& s) {
 Image RenderSprite(const Sprite& s) {
   if (s.art == "thumb-up" || s.art == "thumb-down") return RenderThumb(s);
   if (s.art == "level-mask") return RenderLevelMask(s);
-  Canvas canvas(s.width, s.height);
+  CCanvas canvas(s.width, s.height);
   // Icons sit on black, the colour the program leaves out when it draws them.
   SetColour(canvas.cr(), IconArt(s.art) ? Rgb255(0, 0, 0) : theme::kSurface);
   cairo_paint(canvas.cr());

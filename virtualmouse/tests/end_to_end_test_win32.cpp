@@ -71,7 +71,7 @@ class CHostWindow {
     }
   }
 
-  Transfer* transfer = nullptr;
+  CTransfer* transfer = nullptr;
   std::atomic<int> arrivals{0}, removals{0}, events{0};
   std::atomic<ULONGLONG> removedAt{0};
   WPARAM lastType = 0;
@@ -148,7 +148,7 @@ class EndToEnd : public ::testing::Test {
                         const_cast<char*>(text.data())};
     SendMessageA(mouse, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
   }
-  TransferResult RunPumped(Transfer& transfer, unsigned kind, const ProfileSet& set,
+  TransferResult RunPumped(CTransfer& transfer, unsigned kind, const ProfileSet& set,
                            const std::function<void()>& midway = {}) {
     std::atomic<bool> done{false};
     TransferResult result = TransferResult::UnknownKind;
@@ -173,7 +173,7 @@ class EndToEnd : public ::testing::Test {
 };
 
 TEST_F(EndToEnd, FullAndChangeTransfersLeaveTheProfilesInTheMouse) {
-  HidLibrary link(folder_);
+  CHidLibrary link(folder_);
   ASSERT_TRUE(link.IsBound());
   link.Set_VIDPID(names::kVendorId, names::kProductId);
   link.Open_DevMonitor(reinterpret_cast<WindowId>(host_.window()), kReportMessage, kChangeMessage);
@@ -181,8 +181,8 @@ TEST_F(EndToEnd, FullAndChangeTransfersLeaveTheProfilesInTheMouse) {
   ASSERT_TRUE(link.Open_ReportDevice());
 
   ProfileSet set = TestProfileSet();
-  ClockWait wait;
-  Transfer transfer(link, wait);
+  CClockWait wait;
+  CTransfer transfer(link, wait);
   host_.transfer = &transfer;
   ASSERT_EQ(RunPumped(transfer, TRANSFER_FULL, set), TransferResult::Completed);
   vmouse::DeviceState expected = ExpectedAfterFullTransfer();
@@ -199,13 +199,13 @@ TEST_F(EndToEnd, FullAndChangeTransfersLeaveTheProfilesInTheMouse) {
 }
 
 TEST_F(EndToEnd, ButtonsAndRawEventsReachTheHostWindow) {
-  HidLibrary link(folder_);
+  CHidLibrary link(folder_);
   ASSERT_TRUE(link.IsBound());
   link.Open_DevMonitor(reinterpret_cast<WindowId>(host_.window()), kReportMessage, kChangeMessage);
   link.Open_FeatureDevice();
   ASSERT_TRUE(link.Open_ReportDevice());
-  ClockWait wait;
-  Transfer transfer(link, wait);
+  CClockWait wait;
+  CTransfer transfer(link, wait);
   ProfileSet set = TestProfileSet();
   set.CurrentProfile = 0;
   ASSERT_EQ(RunPumped(transfer, TRANSFER_FULL, set), TransferResult::Completed);
@@ -229,13 +229,13 @@ TEST_F(EndToEnd, ButtonsAndRawEventsReachTheHostWindow) {
 }
 
 TEST_F(EndToEnd, UnplugEndsATransferAtOnceAndLaterReportsAreNotTaken) {
-  HidLibrary link(folder_);
+  CHidLibrary link(folder_);
   ASSERT_TRUE(link.IsBound());
   link.Open_DevMonitor(reinterpret_cast<WindowId>(host_.window()), kReportMessage, kChangeMessage);
   link.Open_FeatureDevice();
   ASSERT_TRUE(link.Open_ReportDevice());
-  ClockWait wait;
-  Transfer transfer(link, wait);
+  CClockWait wait;
+  CTransfer transfer(link, wait);
   host_.transfer = &transfer;
   const ProfileSet set = TestProfileSet();
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-class NullSink final : public ReportSink {
+class CNullSink final : public CReportSink {
  public:
   void SetFeature(const std::uint8_t*, std::size_t) override { ++reports; }
   void WriteUSB(const std::uint8_t*, std::size_t) override { ++packets; }
@@ -24,7 +24,7 @@ class NullSink final : public ReportSink {
 };
 
 // The real wait, adding up what the transfer asked for.
-class SummingWait final : public TransferWait {
+class CSummingWait final : public CTransferWait {
  public:
   void Wait(int ms, const std::atomic<bool>& abort) override {
     requestedMs += ms;
@@ -34,7 +34,7 @@ class SummingWait final : public TransferWait {
   long requestedMs = 0;
 
  private:
-  ClockWait real_;
+  CClockWait real_;
 };
 
 }  // namespace
@@ -44,9 +44,9 @@ int main(int argc, char** argv) {
   const auto set = MakeDefaultSet();
   std::vector<double> overheads;
   for (int i = 0; i < runs; ++i) {
-    NullSink sink;
-    SummingWait wait;
-    auto transfer = std::make_unique<Transfer>(sink, wait);
+    CNullSink sink;
+    CSummingWait wait;
+    auto transfer = std::make_unique<CTransfer>(sink, wait);
     const auto start = std::chrono::steady_clock::now();
     const TransferResult result = transfer->Run(TRANSFER_FULL, *set);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;

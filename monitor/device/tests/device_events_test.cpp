@@ -8,7 +8,7 @@
 namespace {
 
 // Records each call as a short text so that tests compare whole sequences.
-class RecordingSink : public DeviceEventSink {
+class CRecordingSink : public CDeviceEventSink {
  public:
   std::vector<std::string> calls;
   void OnDeviceArrival() override { calls.push_back("arrival"); }
@@ -33,7 +33,7 @@ class RecordingSink : public DeviceEventSink {
 };
 
 std::vector<std::string> Dispatch(uint32_t type, uint32_t value, int state = kDeviceAttached) {
-  RecordingSink sink;
+  CRecordingSink sink;
   DispatchDeviceEvent((type << 16) | value, state, sink);
   return sink.calls;
 }
@@ -104,7 +104,7 @@ TEST(DeviceEventDispatch, LevelSensitivityTraceAndMedia) {
 }
 
 TEST(DeviceEventDispatch, UnknownTypesAreIgnoredQuietly) {
-  RecordingSink sink;
+  CRecordingSink sink;
   for (uint32_t type : {0x0000u, 0x0100u, 0x0900u, 0x6000u, 0xFFFFu})
     EXPECT_FALSE(DispatchDeviceEvent((type << 16) | 1, kDeviceAttached, sink));
   EXPECT_TRUE(sink.calls.empty());

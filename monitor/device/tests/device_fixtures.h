@@ -37,9 +37,9 @@ struct TransferLog {
   std::vector<std::string> lines;
 };
 
-class RecordingSink final : public ReportSink {
+class CRecordingSink final : public CReportSink {
  public:
-  explicit RecordingSink(TransferLog& log) : log_(log) {}
+  explicit CRecordingSink(TransferLog& log) : log_(log) {}
   void SetFeature(const uint8_t* bytes, size_t length) override {
     log_.lines.push_back("F " + Hex(bytes, length));
   }
@@ -53,9 +53,9 @@ class RecordingSink final : public ReportSink {
 
 // Takes no time; records each pause and can run an action (an abort, say)
 // at the start of the pause with a given number.
-class RecordingWait final : public TransferWait {
+class CRecordingWait final : public CTransferWait {
  public:
-  explicit RecordingWait(TransferLog& log) : log_(log) {}
+  explicit CRecordingWait(TransferLog& log) : log_(log) {}
   void Wait(int ms, const std::atomic<bool>& abort) override {
     log_.lines.push_back("P " + std::to_string(ms));
     if (++pauses_ == triggerAt_ && trigger_) trigger_();

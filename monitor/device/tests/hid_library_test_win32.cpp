@@ -14,7 +14,7 @@ std::string ProgramFolder() {
 }
 
 TEST(HidLibrary, MissingLibraryGivesALinkThatDoesNothing) {
-  HidLibrary link(ProgramFolder() + "no such folder\\");
+  CHidLibrary link(ProgramFolder() + "no such folder\\");
   EXPECT_FALSE(link.IsBound());
   link.Set_VIDPID(0x1017, 0x2001);
   link.Open_DevMonitor(0, 1325, 1326);
@@ -39,7 +39,7 @@ TEST(HidLibrary, LibraryWithoutTheEntryPointsIsNotBound) {
   const std::string target = folder + "hiddriver.dll";
   ASSERT_TRUE(CopyFileA((std::string(system) + "\\version.dll").c_str(), target.c_str(), FALSE));
   {
-    HidLibrary link(folder);
+    CHidLibrary link(folder);
     EXPECT_FALSE(link.IsBound());
     EXPECT_FALSE(link.Open_ReportDevice());
   }

@@ -23,11 +23,11 @@ class TransferTest : public ::testing::Test {
  protected:
   std::unique_ptr<ProfileSet> set = MakeDefaultSet();
   TransferLog log;
-  RecordingSink sink{log};
-  RecordingWait wait{log};
+  CRecordingSink sink{log};
+  CRecordingWait wait{log};
   std::vector<int> activated;
-  std::unique_ptr<Transfer> transfer =
-      std::make_unique<Transfer>(sink, wait, [this](int p) { activated.push_back(p); });
+  std::unique_ptr<CTransfer> transfer =
+      std::make_unique<CTransfer>(sink, wait, [this](int p) { activated.push_back(p); });
 
   int Pauses() const {
     int total = 0;

@@ -13,7 +13,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class CountingSink final : public ReportSink {
+class CCountingSink final : public CReportSink {
  public:
   void SetFeature(const uint8_t* bytes, size_t) override {
     std::lock_guard lock(mutex_);
@@ -31,7 +31,7 @@ class CountingSink final : public ReportSink {
 };
 
 // Completions as the window would see them.
-class Completions {
+class CCompletions {
  public:
   void Add(unsigned kind, TransferResult r) {
     std::lock_guard lock(mutex_);
@@ -58,11 +58,11 @@ class Completions {
 
 class TransferThreadTest : public ::testing::Test {
  protected:
-  CountingSink sink;
-  Completions completions;
+  CCountingSink sink;
+  CCompletions completions;
   std::atomic<int> activatedProfile{-1};
-  TransferThread thread{sink, [this](unsigned k, TransferResult r) { completions.Add(k, r); },
-                        [this](int p) { activatedProfile = p; }};
+  CTransferThread thread{sink, [this](unsigned k, TransferResult r) { completions.Add(k, r); },
+                         [this](int p) { activatedProfile = p; }};
   std::unique_ptr<ProfileSet> set = MakeDefaultSet();
 };
 
@@ -125,10 +125,10 @@ TEST_F(TransferThreadTest, StopEndsTheRunningTransferAndDropsTheQueuedJobs) {
   // nothing of the queued jobs (which would begin with 0x02 and 0x01).
   EXPECT_EQ(completions.done(), (std::vector<std::pair<unsigned, TransferResult>>{
                                     {TRANSFER_FULL, TransferResult::Aborted}}));
-  CountingSink whole;
+  CCountingSink whole;
   TransferLog pauses;
-  RecordingWait noWait(pauses);
-  ASSERT_EQ(Transfer(whole, noWait).Run(TRANSFER_FULL, *set), TransferResult::Completed);
+  CRecordingWait noWait(pauses);
+  ASSERT_EQ(CTransfer(whole, noWait).Run(TRANSFER_FULL, *set), TransferResult::Completed);
   const std::vector<uint8_t> sent = sink.commands(), full = whole.commands();
   ASSERT_LT(sent.size(), full.size());
   EXPECT_EQ(sent, std::vector<uint8_t>(full.begin(), full.begin() + sent.size()));

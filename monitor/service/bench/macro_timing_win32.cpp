@@ -100,7 +100,7 @@ bool Vmctl(const std::string& args) {
 
 // The waiter on its own: how far each pause of 1..100 ms ends from its due time.
 void MeasureWaiter() {
-  Win32MacroWaiter waiter;
+  CMacroWaiterWin32 waiter;
   std::vector<double> errors;
   waiter.BeginPlayback();
   double due = NowMs();
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
   const MacroKeyInfo macro = Macro();
 
   auto set = std::make_unique<ProfileSet>();
-  std::unique_ptr<HostActions> actions;
+  std::unique_ptr<CHostActions> actions;
   HWND window = nullptr;
   if (direct) {
     window = CreateWindowExA(0, "STATIC", "timing", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,

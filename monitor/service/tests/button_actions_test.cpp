@@ -13,7 +13,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-class NoTimers : public ActionTimers {
+class CNoTimers : public CActionTimers {
  public:
   void Start(unsigned id, unsigned ms) override { started.push_back({id, ms}); }
   void Stop(unsigned id) override { stopped.push_back(id); }
@@ -21,7 +21,7 @@ class NoTimers : public ActionTimers {
   std::vector<unsigned> stopped;
 };
 
-class FakeLauncher : public ActionLauncher {
+class CFakeLauncher : public CActionLauncher {
  public:
   void Open(const std::string& path) override { opened.push_back(path); }
   bool PlayMacro() override {
@@ -33,7 +33,7 @@ class FakeLauncher : public ActionLauncher {
   bool postable = true;
 };
 
-class NoDesktop : public MediaDesktop {
+class CNoDesktop : public CMediaDesktop {
  public:
   std::optional<std::string> ReadRegistry(const char*, const char* value) override {
     if (value) return std::nullopt;
@@ -56,17 +56,17 @@ struct ButtonActionsTest : ::testing::Test {
   MacroKeyInfo& Button(int n) { return set->Profiles[2].MacroKeyInfo[n - 1]; }
 
   std::unique_ptr<ProfileSet> set = std::make_unique<ProfileSet>();
-  FakeClock clock;
-  RecordingInput input{clock};
-  UsTable table;
-  NoTimers timers;
-  KeyActions keys{input, table, timers};
-  FakeWaiter waiter{clock};
-  MacroPlayer macros{input, table, waiter, [](const std::string&) {}};
-  NoDesktop desktop;
-  MediaPlayers media{desktop};
-  FakeLauncher launcher;
-  ButtonActions actions{*set, keys, macros, media, launcher};
+  CFakeClock clock;
+  CRecordingInput input{clock};
+  CUsTable table;
+  CNoTimers timers;
+  CKeyActions keys{input, table, timers};
+  CFakeWaiter waiter{clock};
+  CMacroPlayer macros{input, table, waiter, [](const std::string&) {}};
+  CNoDesktop desktop;
+  CMediaPlayers media{desktop};
+  CFakeLauncher launcher;
+  CButtonActions actions{*set, keys, macros, media, launcher};
 };
 }  // namespace
 

@@ -24,7 +24,7 @@ TEST(DesktopActionsTest, MediaPlayerCommandsAreApplicationCommandsToMonitorsOwnW
   ASSERT_NE(window, nullptr);
   stand_in::ReceivedLog().clear();
   {
-    std::unique_ptr<HostActions> actions = CreateDesktopActions(*set, window);
+    std::unique_ptr<CHostActions> actions = CreateDesktopActions(*set, window);
     actions->OnMultimedia(0x21, true);
     actions->OnMultimedia(0x22, true);
     actions->OnMultimedia(0x23, true);
@@ -49,7 +49,7 @@ TEST(MediaDesktopTest, APlayerRegisteredInThe32BitViewIsFound) {
             ERROR_SUCCESS);
   RegSetValueExA(key, "path", 0, REG_SZ, reinterpret_cast<const BYTE*>(kPath), sizeof kPath);
   RegCloseKey(key);
-  Win32MediaDesktop desktop(nullptr);
+  CMediaDesktopWin32 desktop(nullptr);
   EXPECT_EQ(desktop.ReadRegistry(kKey, "path"), std::optional<std::string>(kPath));
   EXPECT_EQ(desktop.ReadRegistry(kKey, "missing"), std::nullopt);
   RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kKey, KEY_WOW64_32KEY, 0);

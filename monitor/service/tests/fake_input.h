@@ -16,14 +16,14 @@ struct InputRecord {
   bool operator==(const InputRecord&) const = default;
 };
 
-class FakeClock {
+class CFakeClock {
  public:
   int now = 0;
 };
 
-class RecordingInput : public InputSink {
+class CRecordingInput : public CInputSink {
  public:
-  explicit RecordingInput(FakeClock& clock) : clock_(clock) {}
+  explicit CRecordingInput(CFakeClock& clock) : clock_(clock) {}
   void Key(uint8_t vk, bool up) override { Add(up ? "up " : "down ", vk); }
   void ExtendedKey(uint8_t vk, bool up) override { Add(up ? "xup " : "xdown ", vk); }
   void MouseButton(uint32_t flags, uint32_t data) override {
@@ -44,12 +44,12 @@ class RecordingInput : public InputSink {
     snprintf(hex, sizeof hex, "%02x", vk);
     events.push_back({prefix + std::string(hex), clock_.now});
   }
-  FakeClock& clock_;
+  CFakeClock& clock_;
 };
 
 // A US layout: letters and digits map as on the key table, modifiers and the
 // left/right keys as themselves; unknown usages give 0.
-class UsTable : public KeyTranslator {
+class CUsTable : public CKeyTranslator {
  public:
   uint8_t UsageToVirtualKey(uint8_t usage) const override {
     if (usage >= 0x04 && usage <= 0x1D) return 0x41 + (usage - 0x04);
@@ -64,9 +64,9 @@ class UsTable : public KeyTranslator {
 
 // Waits advance the fake clock; a stop requested "during" a wait can be
 // scheduled at a fake time.
-class FakeWaiter : public MacroWaiter {
+class CFakeWaiter : public CMacroWaiter {
  public:
-  explicit FakeWaiter(FakeClock& clock) : clock_(clock) {}
+  explicit CFakeWaiter(CFakeClock& clock) : clock_(clock) {}
   void BeginPlayback() override { ++begun; }
   void EndPlayback() override { ++ended; }
   void Wait(int ms) override {
@@ -82,6 +82,6 @@ class FakeWaiter : public MacroWaiter {
   int begun = 0, ended = 0;
 
  private:
-  FakeClock& clock_;
+  CFakeClock& clock_;
   bool interrupted_ = false;
 };

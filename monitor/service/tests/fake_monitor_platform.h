@@ -48,9 +48,9 @@ struct FakeMonitorState {
   }
 };
 
-class FakeMonitorDevice : public CMonitorDevice {
+class CFakeMonitorDevice : public CMonitorDevice {
  public:
-  explicit FakeMonitorDevice(FakeMonitorState& s) : s_(s) {}
+  explicit CFakeMonitorDevice(FakeMonitorState& s) : s_(s) {}
   bool ConnectDevice() override {
     s_.Add("connect");
     return s_.attachedAtStart;
@@ -73,9 +73,9 @@ class FakeMonitorDevice : public CMonitorDevice {
   FakeMonitorState& s_;
 };
 
-class FakeMonitorDesktop : public CMonitorDesktop {
+class CFakeMonitorDesktop : public CMonitorDesktop {
  public:
-  explicit FakeMonitorDesktop(FakeMonitorState& s) : s_(s) {}
+  explicit CFakeMonitorDesktop(FakeMonitorState& s) : s_(s) {}
   WindowHandle FindWindowByTitle(const char* title) override {
     auto it = s_.windows.find(title);
     return it == s_.windows.end() ? 0 : it->second;
@@ -100,9 +100,9 @@ class FakeMonitorDesktop : public CMonitorDesktop {
   FakeMonitorState& s_;
 };
 
-class FakeMonitorShell : public CMonitorShell {
+class CFakeMonitorShell : public CMonitorShell {
  public:
-  explicit FakeMonitorShell(FakeMonitorState& s) : s_(s) {}
+  explicit CFakeMonitorShell(FakeMonitorState& s) : s_(s) {}
   void PostOwnCommand(unsigned id) override { s_.Add("command " + std::to_string(id)); }
   void StartTimer(unsigned id, unsigned ms) override {
     s_.Add("timer " + std::to_string(id) + " " + std::to_string(ms));
@@ -121,9 +121,9 @@ class FakeMonitorShell : public CMonitorShell {
   FakeMonitorState& s_;
 };
 
-class FakeMonitorFiles : public CMonitorFiles {
+class CFakeMonitorFiles : public CMonitorFiles {
  public:
-  explicit FakeMonitorFiles(FakeMonitorState& s) : s_(s) {}
+  explicit CFakeMonitorFiles(FakeMonitorState& s) : s_(s) {}
   bool CreateSharedMutex() override {
     s_.Add("mutex");
     return s_.mutexFree;
@@ -174,9 +174,9 @@ class FakeMonitorFiles : public CMonitorFiles {
 };
 
 struct FakeMonitorPlatform : FakeMonitorState {
-  FakeMonitorDevice device{*this};
-  FakeMonitorDesktop desktop{*this};
-  FakeMonitorShell shell{*this};
-  FakeMonitorFiles files{*this};
+  CFakeMonitorDevice device{*this};
+  CFakeMonitorDesktop desktop{*this};
+  CFakeMonitorShell shell{*this};
+  CFakeMonitorFiles files{*this};
   operator MonitorPlatform() { return {device, desktop, shell, files}; }
 };

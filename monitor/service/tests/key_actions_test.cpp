@@ -13,9 +13,9 @@ using ::testing::ElementsAre;
 
 namespace {
 // Window timers driven by the fake clock: Run() fires the ticks due up to a time.
-class FakeTimers : public ActionTimers {
+class CFakeTimers : public CActionTimers {
  public:
-  explicit FakeTimers(FakeClock& clock) : clock_(clock) {}
+  explicit CFakeTimers(CFakeClock& clock) : clock_(clock) {}
   void Start(unsigned id, unsigned ms) override { timers[id] = {ms, clock_.now + int(ms)}; }
   void Stop(unsigned id) override { timers.erase(id); }
   bool Running(unsigned id) const { return timers.count(id) != 0; }
@@ -39,15 +39,15 @@ class FakeTimers : public ActionTimers {
   std::map<unsigned, Timer> timers;
 
  private:
-  FakeClock& clock_;
+  CFakeClock& clock_;
 };
 
 struct KeyActionsTest : ::testing::Test {
-  FakeClock clock;
-  RecordingInput input{clock};
-  UsTable table;
-  FakeTimers timers{clock};
-  KeyActions keys{input, table, timers};
+  CFakeClock clock;
+  CRecordingInput input{clock};
+  CUsTable table;
+  CFakeTimers timers{clock};
+  CKeyActions keys{input, table, timers};
   void Tick(unsigned id) {
     if (id == TIMER_KEY_REPEAT) keys.OnKeyRepeatTick();
     if (id == TIMER_VOLUME_REPEAT) keys.OnVolumeRepeatTick();

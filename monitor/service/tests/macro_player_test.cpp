@@ -19,12 +19,12 @@ MacroKeyInfo Macro(std::initializer_list<MacroEvent> events, int repeat = 1) {
 }
 
 struct MacroPlayerTest : ::testing::Test {
-  FakeClock clock;
-  RecordingInput input{clock};
-  UsTable table;
-  FakeWaiter waiter{clock};
+  CFakeClock clock;
+  CRecordingInput input{clock};
+  CUsTable table;
+  CFakeWaiter waiter{clock};
   std::vector<std::string> traces;
-  MacroPlayer player{input, table, waiter, [this](const std::string& t) { traces.push_back(t); }};
+  CMacroPlayer player{input, table, waiter, [this](const std::string& t) { traces.push_back(t); }};
 
   // Stages and plays as MacroThread would.
   void Run(const MacroKeyInfo& k) {

@@ -19,7 +19,7 @@ struct Sent {
   bool operator==(const Sent&) const = default;
 };
 
-class FakeDesktop : public MediaDesktop {
+class CFakeDesktop : public CMediaDesktop {
  public:
   std::optional<std::string> ReadRegistry(const char* key, const char* value) override {
     auto it = registry.find(std::string(key) + "|" + (value ? value : ""));
@@ -61,8 +61,8 @@ constexpr char kReal[] = "SOFTWARE\\Classes\\Applications\\RealPlay.exe\\shell\\
 constexpr char kWinamp[] = "SOFTWARE\\Classes\\Winamp.File\\shell\\open\\command|";
 
 struct MediaPlayersTest : ::testing::Test {
-  FakeDesktop desktop;
-  MediaPlayers players{desktop};
+  CFakeDesktop desktop;
+  CMediaPlayers players{desktop};
 };
 }  // namespace
 

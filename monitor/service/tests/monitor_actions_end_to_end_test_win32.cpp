@@ -450,7 +450,7 @@ TEST_F(MonitorActionsEndToEnd, PlayersAreBroughtForwardOrStartedFromTheRegistry)
   ASSERT_TRUE(CopyFileA((harness::BinFolder() + "desktop_actions_helper_win32.exe").c_str(),
                         winamp.c_str(), FALSE));
   DeleteFileA((winamp + ".ran").c_str());
-  stand_in::WinampRegistration registration(winamp);
+  stand_in::CWinampRegistration registration(winamp);
   ASSERT_TRUE(registration.Ok());
   ASSERT_TRUE(h_->EditCurrentProfile([](Profile& p) { p.MediaOption = 3; }));
   Event(kMultimedia, 0x20);

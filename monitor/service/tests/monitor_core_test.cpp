@@ -11,7 +11,7 @@ namespace {
 
 constexpr WindowHandle kOption = 11, kOverlay = 22;
 
-class RecordingActions : public HostActions {
+class CRecordingActions : public CHostActions {
  public:
   std::vector<std::string> calls;
   void OnButton(int b, bool pressed) override {
@@ -53,7 +53,7 @@ class MonitorCoreTest : public ::testing::Test {
     fake.log.clear();
   }
   FakeMonitorPlatform fake;
-  RecordingActions actions;
+  CRecordingActions actions;
   CMonitorCore core{fake};
 };
 

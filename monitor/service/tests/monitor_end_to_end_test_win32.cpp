@@ -56,9 +56,9 @@ std::string Line(unsigned message, unsigned long long wParam, long long lParam) 
 // Without a window manager Wine takes two seconds to hide its tray window
 // when the last icon goes, and Monitor removes its icon on every unplug: an
 // icon of the tests' own keeps the tray window up.
-class TrayKeeper {
+class CTrayKeeper {
  public:
-  TrayKeeper()
+  CTrayKeeper()
       : window_(CreateWindowExA(0, "STATIC", "tray keeper", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                 nullptr, nullptr)) {
     NOTIFYICONDATAA data = Data();
@@ -66,13 +66,13 @@ class TrayKeeper {
     data.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     Shell_NotifyIconA(NIM_ADD, &data);
   }
-  ~TrayKeeper() {
+  ~CTrayKeeper() {
     NOTIFYICONDATAA data = Data();
     Shell_NotifyIconA(NIM_DELETE, &data);
     DestroyWindow(window_);
   }
-  TrayKeeper(const TrayKeeper&) = delete;
-  TrayKeeper& operator=(const TrayKeeper&) = delete;
+  CTrayKeeper(const CTrayKeeper&) = delete;
+  CTrayKeeper& operator=(const CTrayKeeper&) = delete;
 
  private:
   NOTIFYICONDATAA Data() const {
@@ -87,7 +87,7 @@ class TrayKeeper {
 
 class MonitorEndToEnd : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { tray_ = std::make_unique<TrayKeeper>(); }
+  static void SetUpTestSuite() { tray_ = std::make_unique<CTrayKeeper>(); }
   static void TearDownTestSuite() { tray_.reset(); }
   void SetUp() override {
     ASSERT_TRUE(h.Ready());
@@ -118,12 +118,12 @@ class MonitorEndToEnd : public ::testing::Test {
     EXPECT_TRUE(h.StopMonitor());
     h.StopMouse();
     EXPECT_TRUE(h.StartMouse(true));
-    HidLibrary link(h.Folder());
+    CHidLibrary link(h.Folder());
     EXPECT_TRUE(link.IsBound());
     link.Open_FeatureDevice();
     EXPECT_TRUE(link.Open_ReportDevice());
-    ClockWait wait;
-    Transfer transfer(link, wait);
+    CClockWait wait;
+    CTransfer transfer(link, wait);
     EXPECT_EQ(transfer.Run(TRANSFER_FULL, set), TransferResult::Completed);
     std::string dump = h.Dump();
     link.Close_FeatureDevice();
@@ -131,7 +131,7 @@ class MonitorEndToEnd : public ::testing::Test {
     return dump;
   }
   CMonitorHarness h;
-  static inline std::unique_ptr<TrayKeeper> tray_;
+  static inline std::unique_ptr<CTrayKeeper> tray_;
 };
 
 TEST_F(MonitorEndToEnd, StartWithTheMousePluggedTransfersEverythingAfter200ms) {

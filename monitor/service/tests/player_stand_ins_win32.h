@@ -68,9 +68,9 @@ inline constexpr char kWinampCommandKey[] = "SOFTWARE\\Classes\\Winamp.File\\she
 
 // Program registered as Winamp's open command ("program" "%1") for the
 // object's life.
-class WinampRegistration {
+class CWinampRegistration {
  public:
-  explicit WinampRegistration(const std::string& program) {
+  explicit CWinampRegistration(const std::string& program) {
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kWinampCommandKey, 0, nullptr, 0, KEY_WRITE, nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
@@ -80,9 +80,9 @@ class WinampRegistration {
                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
     RegCloseKey(key);
   }
-  ~WinampRegistration() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kWinampCommandKey); }
-  WinampRegistration(const WinampRegistration&) = delete;
-  WinampRegistration& operator=(const WinampRegistration&) = delete;
+  ~CWinampRegistration() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kWinampCommandKey); }
+  CWinampRegistration(const CWinampRegistration&) = delete;
+  CWinampRegistration& operator=(const CWinampRegistration&) = delete;
   bool Ok() const { return ok_; }
 
  private:

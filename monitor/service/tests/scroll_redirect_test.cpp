@@ -9,7 +9,7 @@ namespace {
 
 // A made-up window tree: windows with class, style, rectangle and parent; the
 // children keep the order in which they were added.
-class FakeTree : public WindowTree {
+class CFakeTree : public CWindowTree {
  public:
   struct Node {
     std::string cls;
@@ -19,7 +19,7 @@ class FakeTree : public WindowTree {
     std::vector<WindowRef> children;
   };
   static constexpr WindowRef kDesktop = 1;
-  FakeTree() { nodes[kDesktop] = {"#32769", 0, {0, 0, 1280, 1024}, 0, {}}; }
+  CFakeTree() { nodes[kDesktop] = {"#32769", 0, {0, 0, 1280, 1024}, 0, {}}; }
 
   WindowRef Add(WindowRef parent, const std::string& cls, ScreenRect rect, uint32_t style = 0) {
     const WindowRef id = next++;
@@ -61,7 +61,7 @@ class FakeTree : public WindowTree {
   ScreenRect Rect(WindowRef w) override { return nodes[w].rect; }
 };
 
-class RecordingInput : public ScrollInput {
+class CRecordingInput : public CScrollInput {
  public:
   ScreenPoint cursor{300, 300};
   std::vector<std::string> calls;
@@ -96,14 +96,14 @@ TEST(ScrollKinds, ClassTable) {
 }
 
 TEST(ScrollRedirect, DesktopIconsAndTheDesktopGetNothing) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef progman = tree.Add(FakeTree::kDesktop, "Progman", {0, 0, 1280, 1024});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef progman = tree.Add(CFakeTree::kDesktop, "Progman", {0, 0, 1280, 1024});
   const WindowRef view = tree.Add(progman, "SHELLDLL_DefView", {0, 0, 1280, 1024});
   const WindowRef icons = tree.Add(view, "SysListView32", {0, 0, 1280, 1024}, kStyleHScroll);
   tree.at = icons;
   ScrollStep(tree, input, 1, 3);
-  tree.at = FakeTree::kDesktop;
+  tree.at = CFakeTree::kDesktop;
   ScrollStep(tree, input, 1, 3);
   tree.at = 0;
   ScrollStep(tree, input, 1, 3);
@@ -112,9 +112,9 @@ TEST(ScrollRedirect, DesktopIconsAndTheDesktopGetNothing) {
 }
 
 TEST(ScrollRedirect, BrowserGetsArrowKeysTiltSpeedTimes) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef frame = tree.Add(FakeTree::kDesktop, "MozillaWindowClass", {0, 0, 800, 600});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef frame = tree.Add(CFakeTree::kDesktop, "MozillaWindowClass", {0, 0, 800, 600});
   const WindowRef content = tree.Add(frame, "MozillaWindowClass", {0, 50, 800, 600});
   tree.at = frame;
   ScrollStep(tree, input, 1, 3);
@@ -128,9 +128,9 @@ TEST(ScrollRedirect, BrowserGetsArrowKeysTiltSpeedTimes) {
 }
 
 TEST(ScrollRedirect, SpreadsheetClicksTheScrollBarEndAndPutsTheCursorBack) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef book = tree.Add(FakeTree::kDesktop, "XLDESK", {0, 0, 1000, 800});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef book = tree.Add(CFakeTree::kDesktop, "XLDESK", {0, 0, 1000, 800});
   const WindowRef sheet = tree.Add(book, "EXCEL7", {0, 0, 1000, 760});
   tree.Add(book, "ScrollBar", {400, 760, 980, 780});  // horizontal bar, right of the cursor
   tree.at = sheet;
@@ -142,9 +142,9 @@ TEST(ScrollRedirect, SpreadsheetClicksTheScrollBarEndAndPutsTheCursorBack) {
 }
 
 TEST(ScrollRedirect, WordProcessorPostsToTheScrollBarsParent) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef frame = tree.Add(FakeTree::kDesktop, "OpusApp", {0, 0, 1000, 800});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef frame = tree.Add(CFakeTree::kDesktop, "OpusApp", {0, 0, 1000, 800});
   const WindowRef doc = tree.Add(frame, "_WwG", {0, 0, 1000, 760});
   tree.Add(frame, "ScrollBar", {980, 0, 1000, 760}, 1);  // vertical bar: higher than wide
   const WindowRef bar = tree.Add(frame, "ScrollBar", {0, 760, 1000, 780});
@@ -156,9 +156,9 @@ TEST(ScrollRedirect, WordProcessorPostsToTheScrollBarsParent) {
 }
 
 TEST(ScrollRedirect, PlainWindowWithHorizontalStyleGetsMessagesWithoutBar) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef editor = tree.Add(FakeTree::kDesktop, "Notepad", {0, 0, 800, 600});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef editor = tree.Add(CFakeTree::kDesktop, "Notepad", {0, 0, 800, 600});
   const WindowRef edit = tree.Add(editor, "Edit", {0, 0, 800, 600}, kStyleHScroll);
   tree.at = editor;
   EXPECT_EQ(FindHorizontalScrollTarget(tree, editor, input.cursor), edit);
@@ -167,9 +167,9 @@ TEST(ScrollRedirect, PlainWindowWithHorizontalStyleGetsMessagesWithoutBar) {
 }
 
 TEST(ScrollRedirect, WindowWithoutAnyScrollBarGetsNothing) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef app = tree.Add(FakeTree::kDesktop, "Calculator", {0, 0, 400, 400});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef app = tree.Add(CFakeTree::kDesktop, "Calculator", {0, 0, 400, 400});
   tree.Add(app, "Button", {0, 0, 200, 200});
   tree.Add(app, "Static", {200, 200, 400, 400});
   tree.at = app;
@@ -178,8 +178,8 @@ TEST(ScrollRedirect, WindowWithoutAnyScrollBarGetsNothing) {
 }
 
 TEST(ScrollRedirect, ScrollBarLeftOfTheCursorDoesNotCount) {
-  FakeTree tree;
-  const WindowRef app = tree.Add(FakeTree::kDesktop, "App", {0, 0, 800, 600});
+  CFakeTree tree;
+  const WindowRef app = tree.Add(CFakeTree::kDesktop, "App", {0, 0, 800, 600});
   const WindowRef pane = tree.Add(app, "Pane", {0, 0, 800, 500});
   tree.Add(app, "ScrollBar", {0, 500, 200, 520});
   EXPECT_EQ(FindHorizontalScrollTarget(tree, app, {300, 300}), 0u);
@@ -187,14 +187,14 @@ TEST(ScrollRedirect, ScrollBarLeftOfTheCursorDoesNotCount) {
 }
 
 TEST(ScrollRedirect, ReaderScrollBarAmongPreviousSiblingsAndFrames) {
-  FakeTree tree;
-  const WindowRef app = tree.Add(FakeTree::kDesktop, "Reader", {0, 0, 800, 600});
+  CFakeTree tree;
+  const WindowRef app = tree.Add(CFakeTree::kDesktop, "Reader", {0, 0, 800, 600});
   const WindowRef holder = tree.Add(app, "AVL_AVScrollBar", {0, 560, 800, 580});
   tree.Add(holder, "ScrollBar", {0, 560, 800, 580});
   const WindowRef view = tree.Add(app, "AVL_AVView", {0, 0, 800, 540});
   EXPECT_EQ(FindHorizontalScrollTarget(tree, view, {300, 300}), holder);
 
-  const WindowRef mfc = tree.Add(FakeTree::kDesktop, "Designer", {0, 0, 800, 600});
+  const WindowRef mfc = tree.Add(CFakeTree::kDesktop, "Designer", {0, 0, 800, 600});
   const WindowRef frame = tree.Add(mfc, "AfxWnd70", {0, 0, 800, 600});
   const WindowRef inner = tree.Add(frame, "Grid", {0, 0, 800, 600}, kStyleHScroll);
   const WindowRef canvas = tree.Add(mfc, "Canvas", {0, 0, 800, 600});
@@ -202,9 +202,9 @@ TEST(ScrollRedirect, ReaderScrollBarAmongPreviousSiblingsAndFrames) {
 }
 
 TEST(ScrollRedirect, PaneFindsTheBarBesideItInItsParent) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef app = tree.Add(FakeTree::kDesktop, "Project", {0, 0, 1000, 800});
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef app = tree.Add(CFakeTree::kDesktop, "Project", {0, 0, 1000, 800});
   // Bars before the pane: the backward sibling search only takes plain ScrollBars.
   tree.Add(app, "NUIScrollbar", {0, 700, 1000, 720});  // wider than the pane allows
   const WindowRef bar = tree.Add(app, "NUIScrollbar", {90, 700, 620, 720});
@@ -216,9 +216,9 @@ TEST(ScrollRedirect, PaneFindsTheBarBesideItInItsParent) {
 }
 
 TEST(ScrollRedirect, HugeTiltSpeedIsBounded) {
-  FakeTree tree;
-  RecordingInput input;
-  const WindowRef app = tree.Add(FakeTree::kDesktop, "App", {0, 0, 800, 600}, kStyleHScroll);
+  CFakeTree tree;
+  CRecordingInput input;
+  const WindowRef app = tree.Add(CFakeTree::kDesktop, "App", {0, 0, 800, 600}, kStyleHScroll);
   tree.at = app;
   ScrollStep(tree, input, 1, 2000000000);
   EXPECT_EQ(input.calls.size(), 100u);

@@ -32,11 +32,11 @@ class FolderFilesTest : public testing::Test {
   std::string Path(const char* name) const { return (dir_ / name).string(); }
 
   fs::path dir_;
-  MacroStore store_;
+  CMacroStore store_;
 };
 
 TEST_F(FolderFilesTest, RemoveFileDeletesAndToleratesAMissingFile) {
-  FolderFiles files(dir_.string() + "\\", store_);
+  CFolderFiles files(dir_.string() + "\\", store_);
   std::ofstream(Path("old.gmp")) << "[Setting]\n";
   files.RemoveFile(Path("old.gmp"));
   EXPECT_FALSE(fs::exists(Path("old.gmp")));
@@ -45,7 +45,7 @@ TEST_F(FolderFilesTest, RemoveFileDeletesAndToleratesAMissingFile) {
 }
 
 TEST_F(FolderFilesTest, ExportedProfileReplacesTheTargetAndReadsBack) {
-  FolderFiles files(dir_.string() + "\\", store_);
+  CFolderFiles files(dir_.string() + "\\", store_);
   Profile exported{};
   SetDefaultProfile(exported, 2);
   exported.MacroKeyInfo[7].function = 5;
@@ -66,7 +66,7 @@ TEST_F(FolderFilesTest, ExportedProfileReplacesTheTargetAndReadsBack) {
 }
 
 TEST_F(FolderFilesTest, ImportBeforeTheFirstApplyMakesTheProfilesFolder) {
-  FolderFiles files(dir_.string() + "\\", store_);
+  CFolderFiles files(dir_.string() + "\\", store_);
   Profile exported{};
   SetDefaultProfile(exported, 0);
   exported.Orientation = 1;

@@ -12,7 +12,7 @@
 #include "wingui/handles_win32.h"
 
 TEST(MonitorPartnersTest, ABlockMadeAfterOptionStartedTakesTheApply) {
-  MonitorPartners partners;
+  CMonitorPartners partners;
   ASSERT_FALSE(partners.MonitorRunning());
 
   // Monitor starts: its mutex and block, as its process makes them.

@@ -11,7 +11,7 @@
 namespace {
 
 // Records every outside effect in order, so the tests can check sequences.
-struct World : OptionUi, OptionPartners, OptionFiles {
+struct World : COptionUi, COptionPartners, COptionFiles {
   std::vector<std::string> log;
   bool monitor = true;
   bool block = true;
@@ -69,7 +69,7 @@ struct World : OptionUi, OptionPartners, OptionFiles {
 };
 
 // The function menu's dialogs, each answering as the test says.
-struct Dialogs : FunctionDialogs {
+struct Dialogs : CFunctionDialogs {
   std::function<bool(int&)> player = [](int&) { return true; };
   int warnings = 0;
   void WarnPrimaryClick() override { ++warnings; }
@@ -82,8 +82,8 @@ struct Dialogs : FunctionDialogs {
 
 struct OptionCoreTest : testing::Test {
   World w;
-  OptionCore core{w, w, w, "C:/Osprey/"};
-  MacroStore store;
+  COptionCore core{w, w, w, "C:/Osprey/"};
+  CMacroStore store;
   Dialogs dialogs;
   OptionCoreTest() {
     SetDefaultSettings(w.shared);
@@ -243,7 +243,7 @@ TEST_F(OptionCoreTest, FullReloadClearsFlagsAndMergesMacros) {
 TEST(OptionCoreStart, ABlockThatCantBeReadGivesTheSettingsOfTheFiles) {
   World w;
   w.block = false;  // Monitor's block is there, its lock abandoned
-  OptionCore core{w, w, w, "/opt/osprey/"};
+  COptionCore core{w, w, w, "/opt/osprey/"};
   SetDefaultSettings(w.files);
   std::snprintf(w.files.Profiles[2].ProFileName, 250, "FromFile");
   bool registryRead = false;
@@ -257,7 +257,7 @@ TEST(OptionCoreStart, ABlockThatCantBeReadGivesTheSettingsOfTheFiles) {
 TEST(OptionCoreStart, AFirstStartWithoutConfigMakesProfileOneActive) {
   World w;
   w.block = false;
-  OptionCore core{w, w, w, "/opt/osprey/"};
+  COptionCore core{w, w, w, "/opt/osprey/"};
   SetDefaultSettings(w.files);
   w.files.CurrentProfile = -1;  // what a missing "CurrentProfile" key reads as
   core.Start(false);

@@ -117,7 +117,7 @@ long long FileSize(const std::string& path) {
 
 HWND ControlAtKey(HWND dialog, const std::string& bin, int key) {
   const Placement p = ParsePlacement(
-      IniFile::Load(bin + "skins\\skin_main.ini").GetString("BUTTONPOS", std::to_string(key)));
+      CIniFile::Load(bin + "skins\\skin_main.ini").GetString("BUTTONPOS", std::to_string(key)));
   HWND control = ChildWindowFromPoint(dialog, POINT{(p.left + p.right) / 2, (p.top + p.bottom) / 2});
   return control == dialog ? nullptr : control;
 }
@@ -194,8 +194,8 @@ int DescribeProfile(const char* gmp) {
 }
 
 int DescribeMacros(const char* store) {
-  MacroStore macros;
-  macros.LoadFrom(IniFile::Load(store));
+  CMacroStore macros;
+  macros.LoadFrom(CIniFile::Load(store));
   std::string text;
   for (int i = 0; i < macros.Count(); ++i) {
     const MacroRecord& m = *macros.Get(i);

@@ -106,8 +106,8 @@ struct Process {
 
 // Clicks the main dialog's control placed at a key of its skin.
 void ClickKey(HWND dialog, int key) {
-  const std::string value =
-      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("BUTTONPOS", std::to_string(key));
+  const std::string value = CIniFile::Load(BinFolder() / "skins" / "skin_main.ini")
+                                .GetString("BUTTONPOS", std::to_string(key));
   const Placement p = ParsePlacement(value);
   POINT centre{(p.left + p.right) / 2, (p.top + p.bottom) / 2};
   HWND control = ChildWindowFromPoint(dialog, centre);
@@ -154,13 +154,14 @@ TEST_F(OptionProgram, ApplyWithoutMonitorSavesAtOnceAndKeepsTheChosenProfile) {
   ClickKey(dialog_, 7);   // profile 3
   ClickKey(dialog_, 14);  // Apply
   const fs::path config = BinFolder() / "config.ini";
-  ASSERT_TRUE(WaitFor([&] { return IniFile::Load(config).GetInt("Setting", "CurrentProfile", -1) == 2; }, 10000));
+  ASSERT_TRUE(WaitFor(
+      [&] { return CIniFile::Load(config).GetInt("Setting", "CurrentProfile", -1) == 2; }, 10000));
   for (int n = 0; n < kProfileCount; ++n) EXPECT_TRUE(fs::exists(ProfileFilePath(BinFolder(), n)));
   // Nothing to wait for: OK and Apply are usable again as soon as Option has
   // handled the click. A message sent to it is answered only after that.
   ASSERT_TRUE(SendMessageTimeoutA(dialog_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr));
   const Placement apply = ParsePlacement(
-      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("BUTTONPOS", "14"));
+      CIniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("BUTTONPOS", "14"));
   HWND applyButton = ChildWindowFromPoint(dialog_, POINT{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2});
   EXPECT_TRUE(IsWindowEnabled(applyButton));
 }
@@ -204,7 +205,7 @@ TEST(OptionSkins, AMissingOrDamagedSkinIsNamedAndOptionEnds) {
   const fs::path folder = BinFolder() / "option_skin_fault";
   const fs::path skins = folder / "skins";
   const std::string normal =
-      IniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("SCREEN", "Normal");
+      CIniFile::Load(BinFolder() / "skins" / "skin_main.ini").GetString("SCREEN", "Normal");
   ASSERT_FALSE(normal.empty());
   struct Case {
     std::function<void()> damage;

@@ -49,7 +49,7 @@ TEST(ButtonPageMenu, CommandsGiveCodes) {
 }
 
 TEST(ButtonPageMenu, AMenuOpensAgainOnly200MsAfterTheLastClosed) {
-  MenuReopenGuard guard;
+  CMenuReopenGuard guard;
   EXPECT_TRUE(guard.MayOpen(5));
   guard.Closed(1000);
   EXPECT_FALSE(guard.MayOpen(1199));
@@ -59,7 +59,7 @@ TEST(ButtonPageMenu, AMenuOpensAgainOnly200MsAfterTheLastClosed) {
   EXPECT_TRUE(guard.MayOpen(200));
 }
 
-class FakeDialogs : public ButtonPageDialogs {
+class CFakeDialogs : public CButtonPageDialogs {
  public:
   void WarnPrimaryClick() override { ++warnings; }
   bool ChooseProgram(std::string& path) override { return Answer(path, program); }
@@ -112,9 +112,9 @@ class ButtonAssignmentTest : public ::testing::Test {
   MacroKeyInfo& Slot(int button) { return set.Profiles[1].MacroKeyInfo[button]; }
 
   ProfileSet set{};
-  MacroStore store;
+  CMacroStore store;
   MacroKeyInfo scratch{};
-  FakeDialogs dialogs;
+  CFakeDialogs dialogs;
 };
 
 TEST_F(ButtonAssignmentTest, TheLastPrimaryClickCannotGoAndNothingElseChanges) {

@@ -18,7 +18,7 @@ constexpr UINT_PTR kGiveUpTimer = 77;
 // Runs a dialog modally and plays steps in it one after the other, each from
 // the dialog's own message loop; a timer closes it should a step not end it.
 template <class Dialog>
-class Scripted : public Dialog {
+class CScripted : public Dialog {
  public:
   using Dialog::Dialog;
   std::vector<std::function<void(HWND)>> steps;
@@ -85,7 +85,7 @@ class Choosers : public ::testing::Test {
 
 // Launch-program dialog controls: field, Browse, OK, Cancel, Cancel.
 TEST_F(Choosers, LaunchProgramShowsPathAndReturnsFieldOnOk) {
-  Scripted<CLaunchProgramDialog> d;
+  CScripted<CLaunchProgramDialog> d;
   d.path = "C:\\games\\old.exe";
   std::string shown;
   d.steps = {[&](HWND w) { shown = TextOf(ChildAt(w, 0)); },
@@ -98,7 +98,7 @@ TEST_F(Choosers, LaunchProgramShowsPathAndReturnsFieldOnOk) {
 
 TEST_F(Choosers, LaunchProgramCancelsKeepPath) {
   for (size_t cancel : {3u, 4u}) {
-    Scripted<CLaunchProgramDialog> d;
+    CScripted<CLaunchProgramDialog> d;
     d.path = "keep.exe";
     d.steps = {[](HWND w) { SetWindowTextA(ChildAt(w, 0), "other.exe"); }, Click(cancel)};
     EXPECT_EQ(d.DoModal(nullptr), IDCANCEL);
@@ -108,7 +108,7 @@ TEST_F(Choosers, LaunchProgramCancelsKeepPath) {
 }
 
 TEST_F(Choosers, LaunchProgramStoresEmptyPathAsTyped) {
-  Scripted<CLaunchProgramDialog> d;
+  CScripted<CLaunchProgramDialog> d;
   d.path = "was.exe";
   d.steps = {[](HWND w) { SetWindowTextA(ChildAt(w, 0), ""); }, Click(2)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -116,7 +116,7 @@ TEST_F(Choosers, LaunchProgramStoresEmptyPathAsTyped) {
 }
 
 TEST_F(Choosers, LaunchProgramRefusesPathLongerThanTheSlotKeeps) {
-  Scripted<CLaunchProgramDialog> d;
+  CScripted<CLaunchProgramDialog> d;
   d.path = "keep.exe";
   bool stillOpen = false;
   d.steps = {[](HWND w) { SetWindowTextA(ChildAt(w, 0), std::string(300, 'p').c_str()); },
@@ -128,7 +128,7 @@ TEST_F(Choosers, LaunchProgramRefusesPathLongerThanTheSlotKeeps) {
 
 // Player chooser controls: drop-down, OK, Cancel, Cancel.
 TEST_F(Choosers, PlayerMenuChoiceIsReturnedOnOk) {
-  Scripted<CSelectPlayerDialog> d;
+  CScripted<CSelectPlayerDialog> d;
   d.player = 0;
   d.steps = {Choose(1004), Click(1)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -137,7 +137,7 @@ TEST_F(Choosers, PlayerMenuChoiceIsReturnedOnOk) {
 
 TEST_F(Choosers, PlayerTwoAndUnknownNumbersSurviveOkUntouched) {
   for (int start : {2, 9, -1}) {
-    Scripted<CSelectPlayerDialog> d;
+    CScripted<CSelectPlayerDialog> d;
     d.player = start;
     d.steps = {Choose(1003), Click(1)};  // 1003 is not offered
     EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -146,7 +146,7 @@ TEST_F(Choosers, PlayerTwoAndUnknownNumbersSurviveOkUntouched) {
 }
 
 TEST_F(Choosers, PlayerTwoCannotBeChosenAgain) {
-  Scripted<CSelectPlayerDialog> d;
+  CScripted<CSelectPlayerDialog> d;
   d.player = 2;
   d.steps = {Choose(1002), Choose(1003), Click(1)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -155,12 +155,12 @@ TEST_F(Choosers, PlayerTwoCannotBeChosenAgain) {
 
 TEST_F(Choosers, PlayerCancelButtonsAndCloseEndWithCancel) {
   for (size_t cancel : {2u, 3u}) {
-    Scripted<CSelectPlayerDialog> d;
+    CScripted<CSelectPlayerDialog> d;
     d.steps = {Click(cancel)};
     EXPECT_EQ(d.DoModal(nullptr), IDCANCEL);
     EXPECT_FALSE(d.closedByTimer);
   }
-  Scripted<CSelectPlayerDialog> d;
+  CScripted<CSelectPlayerDialog> d;
   d.steps = {[](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }};
   EXPECT_EQ(d.DoModal(nullptr), IDCANCEL);
 }
@@ -181,12 +181,12 @@ class MacroChooser : public Choosers {
     std::strcpy(scratch_.macroName, "old");
     scratch_.function = kFunctionMacro;
   }
-  MacroStore store_;
+  CMacroStore store_;
   MacroKeyInfo scratch_{};
 };
 
 TEST_F(MacroChooser, ChosenMacroGoesIntoScratchAndPositionOnOk) {
-  Scripted<CSelectMacroDialog> d(store_, scratch_);
+  CScripted<CSelectMacroDialog> d(store_, scratch_);
   d.position = 0;
   d.steps = {Choose(1101), Click(0)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -199,7 +199,7 @@ TEST_F(MacroChooser, ChosenMacroGoesIntoScratchAndPositionOnOk) {
 }
 
 TEST_F(MacroChooser, NoChoiceKeepsPreselectedPositionAndUnknownCommandsAreIgnored) {
-  Scripted<CSelectMacroDialog> d(store_, scratch_);
+  CScripted<CSelectMacroDialog> d(store_, scratch_);
   d.position = -1;
   d.steps = {Choose(1102), Choose(1099), Click(0)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -208,8 +208,8 @@ TEST_F(MacroChooser, NoChoiceKeepsPreselectedPositionAndUnknownCommandsAreIgnore
 }
 
 TEST_F(MacroChooser, EmptyStoreReturnsPreselection) {
-  MacroStore empty;
-  Scripted<CSelectMacroDialog> d(empty, scratch_);
+  CMacroStore empty;
+  CScripted<CSelectMacroDialog> d(empty, scratch_);
   d.position = 3;
   d.steps = {Choose(1100), Click(0)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
@@ -217,13 +217,13 @@ TEST_F(MacroChooser, EmptyStoreReturnsPreselection) {
 }
 
 TEST_F(MacroChooser, RadioButtonsSetPlayMode) {
-  Scripted<CSelectMacroDialog> d(store_, scratch_);
+  CScripted<CSelectMacroDialog> d(store_, scratch_);
   d.playMode = 2;
   d.steps = {Click(5), Click(0)};
   EXPECT_EQ(d.DoModal(nullptr), IDOK);
   EXPECT_EQ(d.playMode, 1);
 
-  Scripted<CSelectMacroDialog> kept(store_, scratch_);
+  CScripted<CSelectMacroDialog> kept(store_, scratch_);
   kept.playMode = 2;
   kept.steps = {Click(0)};
   EXPECT_EQ(kept.DoModal(nullptr), IDOK);
@@ -231,7 +231,7 @@ TEST_F(MacroChooser, RadioButtonsSetPlayMode) {
 }
 
 TEST_F(MacroChooser, EnterEscAndSpaceDoNotCloseIt) {
-  Scripted<CSelectMacroDialog> d(store_, scratch_);
+  CScripted<CSelectMacroDialog> d(store_, scratch_);
   bool stillOpen = false;
   d.steps = {[](HWND w) {
                for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
@@ -248,7 +248,7 @@ TEST_F(MacroChooser, EnterEscAndSpaceDoNotCloseIt) {
 }
 
 TEST_F(MacroChooser, CancelStillLeavesTheChoiceInScratch) {
-  Scripted<CSelectMacroDialog> d(store_, scratch_);
+  CScripted<CSelectMacroDialog> d(store_, scratch_);
   d.position = 0;
   d.steps = {Choose(1101), Click(1)};
   EXPECT_EQ(d.DoModal(nullptr), IDCANCEL);

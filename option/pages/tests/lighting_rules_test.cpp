@@ -22,7 +22,7 @@ TEST(LightingRules, EffectShownForEveryLightType) {
 }
 
 TEST(LightingRules, MenuStaysClosedForTheClickThatClosedIt) {
-  EffectMenuGuard guard;
+  CEffectMenuGuard guard;
   EXPECT_TRUE(guard.MayOpen(5));
   guard.MenuClosed(1000);
   EXPECT_FALSE(guard.MayOpen(1000));

@@ -20,7 +20,7 @@ class MacroEditorTest : public ::testing::Test {
     store.Create("First");
     editor.Load(0);
   }
-  MacroEditor::KeyOutcome Key(int vk, bool released, uint32_t at) {
+  CMacroEditor::KeyOutcome Key(int vk, bool released, uint32_t at) {
     return editor.OnKey(vk, released, at, SystemKeyboardLayout());
   }
   const MacroRecord& Stored() { return *store.Get(0); }
@@ -31,18 +31,18 @@ class MacroEditorTest : public ::testing::Test {
     return out;
   }
 
-  MacroStore store;
-  MacroEditor editor{store};
+  CMacroStore store;
+  CMacroEditor editor{store};
 };
 
 TEST_F(MacroEditorTest, AHeldKeyGivesOnePressAndOneReleaseWithThePausesBetween) {
   editor.SetRecordDelays(true);
   editor.StartFresh();
-  EXPECT_EQ(Key(kA, false, 1000), MacroEditor::KeyOutcome::Recorded);
-  EXPECT_EQ(Key(kA, false, 1030), MacroEditor::KeyOutcome::Ignored);  // the keyboard's repeat
-  EXPECT_EQ(Key(kA, false, 1060), MacroEditor::KeyOutcome::Ignored);
-  EXPECT_EQ(Key(kA, true, 1250), MacroEditor::KeyOutcome::Recorded);
-  EXPECT_EQ(Key(kB, false, 1250 + 70000), MacroEditor::KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kA, false, 1000), CMacroEditor::KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kA, false, 1030), CMacroEditor::KeyOutcome::Ignored);  // the keyboard's repeat
+  EXPECT_EQ(Key(kA, false, 1060), CMacroEditor::KeyOutcome::Ignored);
+  EXPECT_EQ(Key(kA, true, 1250), CMacroEditor::KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kB, false, 1250 + 70000), CMacroEditor::KeyOutcome::Recorded);
   editor.Stop();
   ASSERT_EQ(Stored().count, 3);
   EXPECT_EQ(Stored().events[0].code, 0x04);
@@ -70,15 +70,15 @@ TEST_F(MacroEditorTest, TheFortiethEventStopsTheRecordingAndStays) {
     Key(kA + i, false, i);
     Key(kA + i, true, i);
   }
-  EXPECT_EQ(Key(kB, false, 99), MacroEditor::KeyOutcome::Recorded);
-  EXPECT_EQ(Key(kB, true, 99), MacroEditor::KeyOutcome::Full);
+  EXPECT_EQ(Key(kB, false, 99), CMacroEditor::KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kB, true, 99), CMacroEditor::KeyOutcome::Full);
   EXPECT_EQ(Stored().count, 40);
   EXPECT_EQ(Stored().events[39].code, 0x05);
   EXPECT_EQ(Stored().events[39].direction, kEventRelease);
   editor.Stop();
   // Recording into a full macro takes nothing and stops at the first key.
   editor.StartInserting(3);
-  EXPECT_EQ(Key(kA, false, 200), MacroEditor::KeyOutcome::Full);
+  EXPECT_EQ(Key(kA, false, 200), CMacroEditor::KeyOutcome::Full);
   EXPECT_EQ(Stored().events[3].code, 0x05);
   EXPECT_EQ(Stored().events[4].code, 0x06);
 }

@@ -5,8 +5,8 @@
 #include <climits>
 
 namespace {
-NumberBoxModel ColourBox() {
-  NumberBoxModel box;
+CNumberBoxModel ColourBox() {
+  CNumberBoxModel box;
   box.SetRange(0, 255);
   box.SetStep(1);
   return box;
@@ -14,7 +14,7 @@ NumberBoxModel ColourBox() {
 }  // namespace
 
 TEST(NumberBox, TypedTextIsBroughtIntoTheRange) {
-  NumberBoxModel box = ColourBox();
+  CNumberBoxModel box = ColourBox();
   const auto typed = box.SettleText("300");
   EXPECT_EQ(typed.value, 255);
   EXPECT_EQ(typed.rewrite, "255");
@@ -26,7 +26,7 @@ TEST(NumberBox, TypedTextIsBroughtIntoTheRange) {
 }
 
 TEST(NumberBox, ArrowsStayInTheRange) {
-  NumberBoxModel box = ColourBox();
+  CNumberBoxModel box = ColourBox();
   EXPECT_EQ(box.Up("255"), 255);
   EXPECT_EQ(box.Up("41"), 42);
   EXPECT_EQ(box.Down("0"), 0);
@@ -46,7 +46,7 @@ TEST(NumberBox, EnterCleansTheText) {
   EXPECT_EQ(CleanTypedNumber("+5-3"), "+53");
   EXPECT_EQ(CleanTypedNumber("x0y"), "");
 
-  NumberBoxModel box = ColourBox();
+  CNumberBoxModel box = ColourBox();
   EXPECT_EQ(box.SettleOnEnter("0012").rewrite, "12");
   const auto big = box.SettleOnEnter("9,99");
   EXPECT_EQ(big.value, 255);

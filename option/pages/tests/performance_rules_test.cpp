@@ -100,14 +100,14 @@ TEST(PerformanceRules, ValuesOutsideAGroupHoldNothingDown) {
 }
 
 TEST(PerformanceRules, SlidersTakeTheirOwnKeysElseTheSharedKeyZero) {
-  const auto older = SkinDescription::Parse("[BUTTONPOS]\r\n0=sliders,10,20,100,15,\r\n");
+  const auto older = CSkinDescription::Parse("[BUTTONPOS]\r\n0=sliders,10,20,100,15,\r\n");
   for (int id : kPerformanceSliders) EXPECT_EQ(PerformanceSliderPlace(older, id).left, 10) << id;
 
-  const auto ours = SkinDescription::Parse(
+  const auto ours = CSkinDescription::Parse(
       "[BUTTONPOS]\r\n0=sliders,10,20,100,15,\r\n201=click,1,0,9,9,\r\n202=speed,2,0,9,9,\r\n"
       "203=wheel,3,0,9,9,\r\n204=tilt,4,0,9,9,\r\n");
   for (int id : kPerformanceSliders) EXPECT_EQ(PerformanceSliderPlace(ours, id).left, id - 200) << id;
 
-  const auto without = SkinDescription::Parse("[BUTTONPOS]\r\n1=text,5,5,50,20,\r\n");
+  const auto without = CSkinDescription::Parse("[BUTTONPOS]\r\n1=text,5,5,50,20,\r\n");
   EXPECT_EQ(PerformanceSliderPlace(without, kTiltSpeedSlider).Width(), 0);
 }

@@ -16,13 +16,13 @@ namespace {
 
 // Runs the steps one per timer tick inside the dialog's own modal loop, so
 // each step sees what the previous one caused (posted messages, hook calls).
-class Script {
+class CScript {
  public:
-  explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
+  explicit CScript(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
     current_ = this;
     timer_ = SetTimer(nullptr, 0, 60, OnTick);
   }
-  ~Script() {
+  ~CScript() {
     KillTimer(nullptr, timer_);
     current_ = nullptr;
   }
@@ -30,11 +30,11 @@ class Script {
 
  private:
   static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    Script* s = current_;
+    CScript* s = current_;
     if (!s || s->Finished()) return;
     s->steps_[s->next_++]();
   }
-  static inline Script* current_ = nullptr;
+  static inline CScript* current_ = nullptr;
   std::vector<std::function<void()>> steps_;
   size_t next_ = 0;
   UINT_PTR timer_ = 0;
@@ -95,7 +95,7 @@ TEST_F(SmallDialogs, ShortcutShowsTheCurrentKeyAndTitle) {
   CShortcutDialog d;
   d.keyCode = static_cast<uint8_t>(UsageOf('A'));
   std::string shown, title;
-  Script script({[&] {
+  CScript script({[&] {
     shown = TextOf(d.KeyDisplay());
     title = TextOf(d.Hwnd());
     EXPECT_TRUE(d.HookInstalled());
@@ -112,18 +112,17 @@ TEST_F(SmallDialogs, HookCapturesRealKeysAndTheLastEventDecides) {
   CShortcutDialog d;
   std::string afterC, afterCtrl;
   int codeAfterC = -1;
-  Script script({[] { PressKey(VK_LCONTROL, false); },
-                 [] { PressKey('C', false); },
-                 [] { PressKey('C', true); },
-                 [&] {
-                   afterC = TextOf(d.KeyDisplay());
-                   codeAfterC = d.keyCode;
-                   PressKey(VK_LCONTROL, true);  // the modifier released last
-                 },
-                 [&] {
-                   afterCtrl = TextOf(d.KeyDisplay());
-                   Click(d.OkHwnd());
-                 }});
+  CScript script({[] { PressKey(VK_LCONTROL, false); }, [] { PressKey('C', false); },
+                  [] { PressKey('C', true); },
+                  [&] {
+                    afterC = TextOf(d.KeyDisplay());
+                    codeAfterC = d.keyCode;
+                    PressKey(VK_LCONTROL, true);  // the modifier released last
+                  },
+                  [&] {
+                    afterCtrl = TextOf(d.KeyDisplay());
+                    Click(d.OkHwnd());
+                  }});
   ASSERT_EQ(d.DoModal(nullptr), IDOK);
   EXPECT_TRUE(script.Finished());
   EXPECT_EQ(codeAfterC, UsageOf('C'));
@@ -136,13 +135,13 @@ TEST_F(SmallDialogs, HookMessageStoresKeyAndUnknownKeysGiveZero) {
   CShortcutDialog d;
   std::string unknownName;
   int unknownCode = -1;
-  Script script({[&] { PostMessageA(d.Hwnd(), MSG_HOOK_KEY, VK_F24, 0); },
-                 [&] {
-                   unknownName = TextOf(d.KeyDisplay());
-                   unknownCode = d.keyCode;
-                   PostMessageA(d.Hwnd(), MSG_HOOK_KEY, 'Z', 0x80);
-                 },
-                 [&] { Click(d.OkHwnd()); }});
+  CScript script({[&] { PostMessageA(d.Hwnd(), MSG_HOOK_KEY, VK_F24, 0); },
+                  [&] {
+                    unknownName = TextOf(d.KeyDisplay());
+                    unknownCode = d.keyCode;
+                    PostMessageA(d.Hwnd(), MSG_HOOK_KEY, 'Z', 0x80);
+                  },
+                  [&] { Click(d.OkHwnd()); }});
   ASSERT_EQ(d.DoModal(nullptr), IDOK);
   if (UsageOf(VK_F24) == 0) {
     EXPECT_EQ(unknownCode, 0);
@@ -155,13 +154,13 @@ TEST_F(SmallDialogs, KeyAloneGreysTheModifierToggles) {
   CShortcutDialog d;
   d.options[2] = true;  // Ctrl
   std::vector<bool> enabledBefore, enabledAfter;
-  Script script({[&] {
-                   for (int i = 0; i < 5; ++i) enabledBefore.push_back(IsWindowEnabled(d.ToggleHwnd(i)));
-                   Click(d.ToggleHwnd(1));  // Shift on
-                   Click(d.ToggleHwnd(0));  // key alone on
-                   for (int i = 0; i < 5; ++i) enabledAfter.push_back(IsWindowEnabled(d.ToggleHwnd(i)));
-                   Click(d.OkHwnd());
-                 }});
+  CScript script({[&] {
+    for (int i = 0; i < 5; ++i) enabledBefore.push_back(IsWindowEnabled(d.ToggleHwnd(i)));
+    Click(d.ToggleHwnd(1));  // Shift on
+    Click(d.ToggleHwnd(0));  // key alone on
+    for (int i = 0; i < 5; ++i) enabledAfter.push_back(IsWindowEnabled(d.ToggleHwnd(i)));
+    Click(d.OkHwnd());
+  }});
   ASSERT_EQ(d.DoModal(nullptr), IDOK);
   EXPECT_EQ(enabledBefore, std::vector<bool>(5, true));
   EXPECT_EQ(enabledAfter, (std::vector<bool>{true, false, false, false, false}));
@@ -175,7 +174,7 @@ TEST_F(SmallDialogs, ShortcutStartsGreyedWhenKeyAloneIsOn) {
   CShortcutDialog d;
   d.options[0] = true;
   bool shiftEnabled = true;
-  Script script({[&] {
+  CScript script({[&] {
     shiftEnabled = IsWindowEnabled(d.ToggleHwnd(1));
     PostMessageA(d.Hwnd(), WM_CLOSE, 0, 0);
   }});
@@ -189,7 +188,7 @@ TEST_F(SmallDialogs, ProfileEditingShowsTheFieldsAndOkStoresThem) {
   std::strcpy(p.GameFile, "C:\\Games\\arena.exe");
   CProfileNameDialog d(p, CProfileNameDialog::kEditing);
   std::string name, program;
-  Script script({[&] {
+  CScript script({[&] {
     name = TextOf(d.NameField());
     program = TextOf(d.ProgramField());
     SetWindowTextA(d.NameField(), "");
@@ -211,7 +210,7 @@ TEST_F(SmallDialogs, ProfileBlankStartsEmptyAndOkStoresEmptyStrings) {
   std::strcpy(p.GameFile, "C:\\Games\\arena.exe");
   CProfileNameDialog d(p, CProfileNameDialog::kBlank);
   std::string name = "?", program = "?";
-  Script script({[&] {
+  CScript script({[&] {
     name = TextOf(d.NameField());
     program = TextOf(d.ProgramField());
     Click(d.OkHwnd());
@@ -228,7 +227,7 @@ TEST_F(SmallDialogs, ProfileCancelChangesNothing) {
   std::strcpy(p.ProFileName, "Arena");
   const Profile before = p;
   CProfileNameDialog d(p, CProfileNameDialog::kEditing);
-  Script script({[&] {
+  CScript script({[&] {
     SetWindowTextA(d.NameField(), "Other");
     PostMessageA(d.Hwnd(), WM_CLOSE, 0, 0);
   }});
@@ -240,7 +239,7 @@ TEST_F(SmallDialogs, ProfileTooLongProgramIsRefusedAndTheOldOneKept) {
   Profile p{};
   std::strcpy(p.GameFile, "C:\\old.exe");
   CProfileNameDialog d(p, CProfileNameDialog::kEditing);
-  Script script({[&] {
+  CScript script({[&] {
     SetWindowTextA(d.ProgramField(), std::string(600, 'x').c_str());  // past the typing limit
     SetWindowTextA(d.NameField(), "Long");
     Click(d.OkHwnd());

@@ -41,7 +41,7 @@ TEST(NumericFilter, PastedTextKeepsDigitsAndSeparatorsInOrder) {
 }
 
 TEST(ListSpin, StopsAtTheRangeEnds) {
-  ListSpinModel m;
+  CListSpinModel m;
   m.SetRange(1, 12);
   m.SetValue(12);
   EXPECT_FALSE(m.StepUp());
@@ -53,7 +53,7 @@ TEST(ListSpin, StopsAtTheRangeEnds) {
 }
 
 TEST(ListSpin, ValueOutsideTheListKeepsPositionOne) {
-  ListSpinModel m;
+  CListSpinModel m;
   m.SetRange(1, 12);
   m.SetValue(0);
   EXPECT_EQ(m.Position(), 1);
@@ -64,7 +64,7 @@ TEST(ListSpin, ValueOutsideTheListKeepsPositionOne) {
 }
 
 TEST(ListSpin, StepsClampToTheRangeAndListEnds) {
-  ListSpinModel m;
+  CListSpinModel m;
   m.SetList({5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60});
   m.SetRange(8, 50);
   m.SetValue(50);
@@ -83,7 +83,7 @@ TEST(ListSpin, StepsClampToTheRangeAndListEnds) {
 }
 
 TEST(ListSpin, DisplayDigits) {
-  ListSpinModel m;
+  CListSpinModel m;
   m.SetRange(1, 12);
   EXPECT_EQ(m.DisplayDigits(), 2);
   m.SetRange(-5, 100);

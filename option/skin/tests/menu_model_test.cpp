@@ -3,7 +3,7 @@
 #include "option/skin/menu_model.h"
 
 TEST(MenuModel, ItemSizes) {
-  MenuModel m;
+  CMenuModel m;
   EXPECT_EQ(m.Measure(kMenuHiddenId).height, 0);
   EXPECT_EQ(m.Measure(kMenuLineId).height, 5);
   EXPECT_EQ(m.Measure(1049).height, 21);
@@ -12,7 +12,7 @@ TEST(MenuModel, ItemSizes) {
 }
 
 TEST(MenuModel, WidthGrowsWithTextsUntilSetExplicitly) {
-  MenuModel m;
+  CMenuModel m;
   m.Append(100, "Paste", 0);
   EXPECT_EQ(m.Width(), 40);
   m.Append(101, "Cut", 0);
@@ -23,7 +23,7 @@ TEST(MenuModel, WidthGrowsWithTextsUntilSetExplicitly) {
 }
 
 TEST(MenuModel, MarkedItemsUseTheMarkedColourSelectedOrNot) {
-  MenuModel m;
+  CMenuModel m;
   m.Append(100, "plain", 0);
   m.Append(101, "marked", 1);
   EXPECT_EQ(m.TextColor(100, false), m.colors.normalText);
@@ -54,7 +54,7 @@ TEST(MenuPainter, OnlyTheExactPopupMenuClassIsTakenOver) {
 }
 
 TEST(MenuPainter, TableKeepsOneRecordPerWindow) {
-  MenuPainterTable t;
+  CMenuPainterTable t;
   t.Add(0x1230);
   t.Add(0x1230);
   t.Add(0x1230 + 16 * 1000);  // same bucket

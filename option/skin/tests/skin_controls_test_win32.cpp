@@ -18,16 +18,16 @@
 namespace {
 
 // Three buttons side by side (the first two touch), one toggle, a slider.
-class TestPage : public CSkinDialog {
+class CTestPage : public CSkinDialog {
  public:
-  TestPage() : CSkinDialog("skin_test.ini") {}
+  CTestPage() : CSkinDialog("skin_test.ini") {}
   CSkinButton a, b, toggle;
   CSkinSlider slider;
   std::vector<HWND> commands;
   std::vector<std::pair<WPARAM, LPARAM>> hovers, sliderValues;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override {
+  void CreateControls(const CSkinBuilder& skin) override {
     skin.AddButton(a, 1);
     skin.AddButton(b, 2);
     skin.AddButton(toggle, 3);
@@ -80,7 +80,7 @@ class SkinControls : public ::testing::Test {
   }
 
   HWND host_ = nullptr;
-  TestPage page_;
+  CTestPage page_;
 };
 
 }  // namespace

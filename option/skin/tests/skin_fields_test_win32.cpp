@@ -14,9 +14,9 @@
 
 namespace {
 
-class FieldsPage : public CSkinDialog {
+class CFieldsPage : public CSkinDialog {
  public:
-  FieldsPage() : CSkinDialog("skin_none.ini") {}
+  CFieldsPage() : CSkinDialog("skin_none.ini") {}
   CBitmapEdit edit;
   CListSpinBox spin;
   std::vector<std::pair<UINT, WPARAM>> notices;
@@ -61,7 +61,7 @@ class SkinFields : public ::testing::Test {
     page_.Destroy();
   }
   HWND host_ = nullptr;
-  FieldsPage page_;
+  CFieldsPage page_;
 };
 
 }  // namespace

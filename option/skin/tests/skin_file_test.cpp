@@ -14,7 +14,7 @@ constexpr char kSkin[] =
 }
 
 TEST(SkinFile, ScreenImagesAndPlacements) {
-  const SkinDescription d = SkinDescription::Parse(kSkin);
+  const CSkinDescription d = CSkinDescription::Parse(kSkin);
   const SkinScreenImages s = d.Screen();
   EXPECT_EQ(s.mask, "mask.bmp");
   EXPECT_EQ(s.normal, "normal.jpg");
@@ -27,13 +27,13 @@ TEST(SkinFile, ScreenImagesAndPlacements) {
 }
 
 TEST(SkinFile, MissingKeysAndFilesReadEmpty) {
-  const SkinDescription d = SkinDescription::Parse(kSkin);
+  const CSkinDescription d = CSkinDescription::Parse(kSkin);
   EXPECT_EQ(d.Value("SCREEN", "Nothing"), "");
   const Placement none = d.PlacementOf(77);
   EXPECT_EQ(none.left | none.top | none.right | none.bottom, 0);
   EXPECT_EQ(ReadSkinValue("/nonexistent/folder/skin_x.ini", "SCREEN", "Normal"), "");
-  EXPECT_EQ(SkinDescription::Load("").Screen().normal, "");
-  EXPECT_FALSE(SkinDescription::Load("").Found());
+  EXPECT_EQ(CSkinDescription::Load("").Screen().normal, "");
+  EXPECT_FALSE(CSkinDescription::Load("").Found());
 }
 
 TEST(SkinFile, ValuesAreCutTo2047Characters) {

@@ -10,8 +10,8 @@
 
 namespace {
 
-SkinImage Load(const std::filesystem::path& p, SIZE& size) {
-  SkinImage b;
+CSkinImage Load(const std::filesystem::path& p, SIZE& size) {
+  CSkinImage b;
   LoadSkinImage(p.string(), b, size);
   return b;
 }
@@ -37,7 +37,7 @@ TEST(SkinImage, LoadsBmpAndCropsOneToOne) {
   const auto dir = testskin::FreshFolder("osprey_skin_image");
   testskin::WriteBmp(dir / "p.bmp", 30, 20, [](int x, int y) { return x < 10 && y < 5 ? 0x000000FFu : 0x00FF0000u; });
   SIZE size{};
-  SkinImage b = Load(dir / "p.bmp", size);
+  CSkinImage b = Load(dir / "p.bmp", size);
   ASSERT_TRUE(b);
   EXPECT_EQ(size.cx, 30);
   EXPECT_EQ(size.cy, 20);
@@ -75,7 +75,7 @@ TEST(RegionFromMask, DetailedMaskMatchesTheNaiveUnion) {
   const testskin::PixelFn pixel = [&](int x, int y) { return px[size_t(y) * 200 + x]; };
   testskin::WriteBmp(dir / "m.bmp", 200, 60, pixel);
   SIZE size{};
-  SkinImage mask = Load(dir / "m.bmp", size);
+  CSkinImage mask = Load(dir / "m.bmp", size);
   ASSERT_TRUE(mask);
   CRegion fast(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
   CRegion slow(NaiveRegion(200, 60, pixel));
@@ -88,12 +88,12 @@ TEST(RegionFromMask, WhiteMaskIsEmptyAndNearWhiteStays) {
   testskin::WriteBmp(dir / "w.bmp", 8, 8, [](int, int) { return 0x00FFFFFFu; });
   testskin::WriteBmp(dir / "n.bmp", 8, 8, [](int x, int) { return x == 3 ? 0x00FEFFFFu : 0x00FFFFFFu; });
   SIZE size{};
-  SkinImage white = Load(dir / "w.bmp", size);
+  CSkinImage white = Load(dir / "w.bmp", size);
   CRegion empty(RegionFromMask(white.Get(), RGB(255, 255, 255), 0));
   RECT box{};
   ASSERT_TRUE(empty);
   EXPECT_EQ(GetRgnBox(empty.Get(), &box), NULLREGION);
-  SkinImage nearWhite = Load(dir / "n.bmp", size);
+  CSkinImage nearWhite = Load(dir / "n.bmp", size);
   CRegion column(RegionFromMask(nearWhite.Get(), RGB(255, 255, 255), 0));
   EXPECT_EQ(GetRgnBox(column.Get(), &box), SIMPLEREGION);
   EXPECT_EQ(box.left, 3);

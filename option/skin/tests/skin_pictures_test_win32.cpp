@@ -50,16 +50,16 @@ class SkinPicturesTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
-  SkinPicturesLoader loader(SkinFiles::Read("skin_test.ini").pictures);
+  CSkinPicturesLoader loader(SkinFiles::Read("skin_test.ini").pictures);
   SIZE size{};
-  SkinImage normal = loader.TakeNormal(size);
+  CSkinImage normal = loader.TakeNormal(size);
   ASSERT_TRUE(normal);
   EXPECT_EQ(size.cx, 200);
   EXPECT_EQ(size.cy, 100);
   EXPECT_EQ(TopLeftColor(normal.Get()), testskin::FlatSkin::kNormal);
 
   CRegion outline;
-  SkinImage mask = loader.TakeMask(outline);
+  CSkinImage mask = loader.TakeMask(outline);
   ASSERT_TRUE(mask);
   CRegion expected(RegionFromMask(mask.Get(), RGB(255, 255, 255), 0));
   EXPECT_TRUE(SameRegion(outline.Get(), expected.Get()));
@@ -82,11 +82,9 @@ TEST_F(SkinPicturesTest, NormalMaskAndOutlineFirstThenTheCutStatePictures) {
 
 TEST_F(SkinPicturesTest, GoesAwayAtOnceWhenNobodyAsksForTheStates) {
   const auto start = std::chrono::steady_clock::now();
+  { CSkinPicturesLoader untouched(SkinFiles::Read("skin_test.ini").pictures); }
   {
-    SkinPicturesLoader untouched(SkinFiles::Read("skin_test.ini").pictures);
-  }
-  {
-    SkinPicturesLoader halfUsed(SkinFiles::Read("skin_test.ini").pictures);
+    CSkinPicturesLoader halfUsed(SkinFiles::Read("skin_test.ini").pictures);
     SIZE size{};
     EXPECT_TRUE(halfUsed.TakeNormal(size));
   }
@@ -96,7 +94,7 @@ TEST_F(SkinPicturesTest, GoesAwayAtOnceWhenNobodyAsksForTheStates) {
 }
 
 TEST_F(SkinPicturesTest, MissingPicturesGiveEmptyImagesAndStillAnAnswer) {
-  SkinPicturesLoader loader(SkinFiles::Read("skin_missing.ini").pictures);
+  CSkinPicturesLoader loader(SkinFiles::Read("skin_missing.ini").pictures);
   SIZE size{1, 1};
   EXPECT_FALSE(loader.TakeNormal(size));
   EXPECT_EQ(size.cx, 0);
@@ -117,7 +115,7 @@ TEST_F(SkinPicturesTest, MissingPicturesGiveEmptyImagesAndStillAnAnswer) {
 namespace {
 
 // Remembers the picture of every paint; a missing picture would paint nothing.
-class RecordingButton : public CSkinButton {
+class CRecordingButton : public CSkinButton {
  public:
   std::vector<COLORREF> painted;
 
@@ -130,14 +128,14 @@ class RecordingButton : public CSkinButton {
 
 // A modal dialog with a held-down button, which hovers its other button and
 // ends once that button paints its hover picture (or after five seconds).
-class StatesDialog : public CSkinDialog {
+class CStatesDialog : public CSkinDialog {
  public:
-  StatesDialog() : CSkinDialog("skin_states.ini") {}
-  RecordingButton plain, held;
+  CStatesDialog() : CSkinDialog("skin_states.ini") {}
+  CRecordingButton plain, held;
   bool sawOver = false;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override {
+  void CreateControls(const CSkinBuilder& skin) override {
     skin.AddButton(plain, 1);
     skin.AddButton(held, 2);
     held.SetHeldDown(true);
@@ -167,7 +165,7 @@ class StatesDialog : public CSkinDialog {
 TEST_F(SkinPicturesTest, ModalDialogButtonsShowNormalUntilTheirStatePicturesCome) {
   testskin::WriteFlatSkin(dir_, "skin_states.ini", 200, 100, 0,
                           "1=a,10,30,40,20,\r\n2=b,60,30,40,20,\r\n");
-  StatesDialog dialog;
+  CStatesDialog dialog;
   dialog.DoModal(nullptr, "states test");
   EXPECT_TRUE(dialog.sawOver);
   // Never a paint without a picture: the normal one stands in until then.
@@ -182,14 +180,14 @@ namespace {
 // A modal dialog with a list spin box, not a button of the dialog's own:
 // ends once the spin box's up arrow, hovered, shows its hover picture (or
 // after five seconds).
-class SpinStatesDialog : public CSkinDialog {
+class CSpinStatesDialog : public CSkinDialog {
  public:
-  SpinStatesDialog() : CSkinDialog("skin_states.ini") {}
+  CSpinStatesDialog() : CSkinDialog("skin_states.ini") {}
   CListSpinBox spin;
   COLORREF upPixel = CLR_INVALID;
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override {
+  void CreateControls(const CSkinBuilder& skin) override {
     const RECT r{10, 30, 54, 47};
     if (spin.Create(r.left, r.top, r.right, r.bottom, skin.Dialog(), 400)) skin.CutPictures(spin, r);
   }
@@ -218,7 +216,7 @@ class SpinStatesDialog : public CSkinDialog {
 
 TEST_F(SkinPicturesTest, EveryControlOfAModalDialogGetsItsStatePictures) {
   testskin::WriteFlatSkin(dir_, "skin_states.ini", 200, 100, 0, "");
-  SpinStatesDialog dialog;
+  CSpinStatesDialog dialog;
   dialog.DoModal(nullptr, "spin states test");
   EXPECT_EQ(dialog.upPixel, testskin::FlatSkin::kOver);
 }

@@ -14,12 +14,12 @@ namespace {
 
 constexpr UINT_PTR kQuietTimer = 1;
 
-class SliderDialog : public CSkinDialog {
+class CSliderDialog : public CSkinDialog {
  public:
-  SliderDialog() : CSkinDialog("skin_drag.ini") {}
+  CSliderDialog() : CSkinDialog("skin_drag.ini") {}
 
  protected:
-  void CreateControls(const SkinBuilder& skin) override {
+  void CreateControls(const CSkinBuilder& skin) override {
     const Placement p = skin.Place(1);
     slider_.Create(SkinPath("thumb.bmp"), p.left, p.top, p.right, p.bottom, Hwnd(), 201);
     slider_.SetTrackImage(p.left, p.top, p.right, p.bottom, skin.Normal());
@@ -53,7 +53,7 @@ int main() {
   testskin::WriteBmp(dir / "thumb.bmp", 10, 12,
                      [](int x, int) { return (x == 0 || x == 9) ? 0x00FF00FFu : 0x00000000u; });
   SetSkinsFolder(dir.string() + "\\");
-  SliderDialog dialog;
+  CSliderDialog dialog;
   dialog.DoModal(nullptr, "Slider drag test");
   return 0;
 }
