@@ -36,26 +36,17 @@ void CDpiLevelWindow::OnCreate() {
 
 void CDpiLevelWindow::SetImages(int left, int top, int right, int bottom, HBITMAP normal,
                                 HBITMAP over, HBITMAP down, HBITMAP disabled) {
-  const HBITMAP sources[4] = {normal, over, down, disabled};
-  CWindowDC screen(nullptr);
-  for (int i = 0; i < 4; ++i) {
-    images_[i].Reset();
-    CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
-  }
+  pictures_.Cut(left, top, right, bottom, normal, over, down, disabled);
   if (Hwnd()) CutChildImages();
 }
 
 void CDpiLevelWindow::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
-  images_[1] = std::move(over);
-  images_[2] = std::move(down);
-  images_[3] = std::move(disabled);
+  pictures_.SetStates(std::move(over), std::move(down), std::move(disabled));
   if (Hwnd()) CutChildImages();
 }
 
 void CDpiLevelWindow::CutChildImages() {
-  const RECT& l = kLabelRect;
-  label_.SetImages(l.left, l.top, l.right, l.bottom, images_[0].Get(), images_[1].Get(),
-                   images_[2].Get(), images_[3].Get());
+  pictures_.CutFor(label_, kLabelRect);
   CutTrackImage();
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
@@ -63,7 +54,7 @@ void CDpiLevelWindow::CutChildImages() {
 // The track is the window's normal picture there, its disabled one while the
 // level is out of use.
 void CDpiLevelWindow::CutTrackImage() {
-  const CBitmap& source = !inUse_ && images_[3] ? images_[3] : images_[0];
+  const CBitmap& source = !inUse_ && pictures_[3] ? pictures_[3] : pictures_[0];
   const RECT& s = kSliderRect;
   slider_.SetTrackImage(s.left, s.top, s.right, s.bottom, source.Get());
 }
@@ -101,7 +92,7 @@ void CDpiLevelWindow::OnSliderPos(int value, int slider) {
 void CDpiLevelWindow::OnPaint() {
   CPaintDC paint(Hwnd());
   const int shown = current_ ? 2 : inUse_ ? 0 : 3;
-  BlitBitmap(paint.Get(), (images_[shown] ? images_[shown] : images_[0]).Get());
+  BlitBitmap(paint.Get(), (pictures_[shown] ? pictures_[shown] : pictures_[0]).Get());
 }
 
 LRESULT CDpiLevelWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -7,10 +7,11 @@
 #include <windows.h>
 
 #include "option/pages/value_label_win32.h"
-#include "wingui/gdi_win32.h"
+#include "option/skin/control_pictures_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
 #include "option/skin/skin_slider_win32.h"
+#include "wingui/gdi_win32.h"
 #include "wingui/window_win32.h"
 
 class CDpiLevelWindow final : public CWindow, public CSkinPictureTarget {
@@ -46,7 +47,7 @@ class CDpiLevelWindow final : public CWindow, public CSkinPictureTarget {
   int value_ = 8;
   bool inUse_ = true;
   bool current_ = false;
-  CBitmap images_[4];  // normal, over, down, disabled
+  CControlPictures pictures_;  // normal, over, down, disabled
   CSkinButton label_;
   CSkinSlider slider_;
   CValueLabel text_;

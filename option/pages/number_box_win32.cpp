@@ -32,32 +32,19 @@ void CNumberBox::OnCreate() {
 
 void CNumberBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                            HBITMAP down, HBITMAP disabled) {
-  const HBITMAP sources[4] = {normal, over, down, disabled};
-  CWindowDC screen(nullptr);
-  for (int i = 0; i < 4; ++i) {
-    images_[i].Reset();
-    CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
-  }
+  pictures_.Cut(left, top, right, bottom, normal, over, down, disabled);
   if (!Hwnd()) return;
-  SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+  DropFrameStyles(Hwnd());
   CutButtonImages();
 }
 
 void CNumberBox::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
-  images_[1] = std::move(over);
-  images_[2] = std::move(down);
-  images_[3] = std::move(disabled);
+  pictures_.SetStates(std::move(over), std::move(down), std::move(disabled));
   if (Hwnd()) CutButtonImages();
 }
 
 void CNumberBox::CutButtonImages() {
-  for (CSkinButton* b : {&up_, &down_}) {
-    RECT r{};
-    GetWindowRect(b->Hwnd(), &r);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    b->SetImages(r.left, r.top, r.right, r.bottom, images_[0].Get(), images_[1].Get(),
-                 images_[2].Get(), images_[3].Get());
-  }
+  for (CSkinButton* b : {&up_, &down_}) pictures_.CutFor(*b, b->Hwnd(), Hwnd());
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
@@ -92,7 +79,7 @@ void CNumberBox::Settle(const CNumberBoxModel::Settled& settled) {
 
 void CNumberBox::OnPaint() {
   CPaintDC paint(Hwnd());
-  BlitBitmap(paint.Get(), images_[0].Get());
+  BlitBitmap(paint.Get(), pictures_[0].Get());
 }
 
 LRESULT CNumberBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

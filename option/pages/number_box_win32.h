@@ -10,10 +10,11 @@
 
 #include "option/pages/number_box_rules.h"
 #include "option/skin/bitmap_edit_win32.h"
-#include "wingui/gdi_win32.h"
+#include "option/skin/control_pictures_win32.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
+#include "wingui/gdi_win32.h"
 #include "wingui/window_win32.h"
 
 class CNumberBox final : public CWindow, public CSkinPictureTarget {
@@ -52,7 +53,7 @@ class CNumberBox final : public CWindow, public CSkinPictureTarget {
   CNumberBoxModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  CBitmap images_[4];
+  CControlPictures pictures_;
   CSkinButton up_, down_;
   CBitmapEdit field_;
   std::string helpText_;

@@ -9,6 +9,7 @@
 
 #include "option/skin/bitmap_edit_win32.h"
 #include "option/skin/control_messages.h"
+#include "option/skin/control_pictures_win32.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/list_spin.h"
 #include "option/skin/skin_button_win32.h"
@@ -49,7 +50,7 @@ class CListSpinBox : public CWindow, public CSkinPictureTarget {
   CListSpinModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  CBitmap images_[4];
+  CControlPictures pictures_;
   CSkinButton up_, down_;
   CBitmapEdit display_;
   std::string helpText_;

@@ -18,22 +18,15 @@ bool CSkinButton::Create(HWND parent, const RECT& r, int id, DWORD style) {
 
 void CSkinButton::SetImages(int left, int top, int right, int bottom, HBITMAP normal,
                             HBITMAP over, HBITMAP down, HBITMAP disabled) {
-  const HBITMAP sources[4] = {normal, over, down, disabled};
-  CWindowDC screen(nullptr);
-  for (int i = 0; i < 4; ++i) {
-    images_[i].Reset();
-    CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
-  }
+  pictures_.Cut(left, top, right, bottom, normal, over, down, disabled);
   if (Hwnd()) {
-    SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) & ~(WS_BORDER | WS_TABSTOP));
+    DropFrameStyles(Hwnd());
     Redraw();
   }
 }
 
 void CSkinButton::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
-  images_[1] = std::move(over);
-  images_[2] = std::move(down);
-  images_[3] = std::move(disabled);
+  pictures_.SetStates(std::move(over), std::move(down), std::move(disabled));
   // Only a button in another state than normal showed a stand-in.
   if (Hwnd() && ChooseButtonImage(Look()) != ButtonImage::Normal) Redraw();
 }
@@ -61,8 +54,8 @@ void CSkinButton::NotifyHover(bool hover) {
 }
 
 HBITMAP CSkinButton::ImageFor(ButtonImage which) const {
-  const CBitmap& image = images_[static_cast<int>(which)];
-  return image ? image.Get() : images_[0].Get();
+  const CBitmap& image = pictures_[static_cast<int>(which)];
+  return image ? image.Get() : pictures_[0].Get();
 }
 
 SIZE CSkinButton::ClientSize() const {

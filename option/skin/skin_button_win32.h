@@ -12,6 +12,7 @@
 
 #include "option/skin/button_image.h"
 #include "option/skin/control_messages.h"
+#include "option/skin/control_pictures_win32.h"
 #include "option/skin/skin_picture_target_win32.h"
 #include "wingui/gdi_win32.h"
 #include "wingui/window_win32.h"
@@ -57,7 +58,7 @@ class CSkinButton : public CWindow, public CSkinPictureTarget {
   void OnKillFocus();
   void Redraw() { InvalidateRect(Hwnd(), nullptr, FALSE); }
 
-  CBitmap images_[4];  // normal, over, down, disabled
+  CControlPictures pictures_;
   bool toggleMode_ = false;
   bool heldDown_ = false;
   bool hover_ = false;
