@@ -13,6 +13,7 @@
 #include "option/skin/confirm_dialogs_win32.h"
 #include "option/skin/control_messages.h"
 #include "option/skin/menu_painter_win32.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
@@ -107,8 +108,7 @@ void CMainDialog::OnInitDialog() {
   // Its own taskbar button with a system menu.
   SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
   SetWindowLongPtrA(Hwnd(), GWL_STYLE, GetWindowLongPtrA(Hwnd(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                              0, "Arial"));
+  menuFont_.Reset(CreateSkinTextFont());
   for (auto& page : pages_)
     if (page) page->Create(Hwnd(), pageRect_);
   for (int p = 0; p < kPageCount; ++p) pageSwitches_[p].SetHeldDown(p == visiblePage_);

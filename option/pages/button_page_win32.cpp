@@ -2,6 +2,7 @@
 
 #include "option/pages/button_dialogs_win32.h"
 #include "option/pages/menu_tree_win32.h"
+#include "option/skin/skin_font_win32.h"
 
 namespace {
 constexpr int kFirstKey = 20;  // BUTTONPOS key of button 0
@@ -30,9 +31,7 @@ void CButtonPage::CreateControls(const CSkinBuilder& skin) {
   for (int b = 0; b < kButtonPageButtons; ++b) skin.AddButton(buttons_[b], kFirstKey + b);
 }
 
-void CButtonPage::OnInitDialog() {
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-}
+void CButtonPage::OnInitDialog() { menuFont_.Reset(CreateSkinTextFont()); }
 
 void CButtonPage::RefreshLabels() {
   if (!IsCreated()) return;

@@ -1,6 +1,7 @@
 #include "option/pages/lighting_page_win32.h"
 
 #include "option/pages/level_values.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_menu_win32.h"
 
 namespace {
@@ -37,9 +38,7 @@ void CLightingPage::CreateControls(const CSkinBuilder& skin) {
   panelRect_ = RECT{p.left, p.top, p.right, p.bottom};
 }
 
-void CLightingPage::OnInitDialog() {
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-}
+void CLightingPage::OnInitDialog() { menuFont_.Reset(CreateSkinTextFont()); }
 
 void CLightingPage::Refresh() {
   if (!IsCreated()) return;

@@ -10,6 +10,7 @@
 #include "option/pages/menu_tree_win32.h"
 #include "option/skin/confirm_dialogs_win32.h"
 #include "option/skin/control_messages.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_state.h"
 #include "settings/macro_store.h"
 #include "wingui/gdi_win32.h"
@@ -97,7 +98,7 @@ void CMacroManager::CreateControls(const CSkinBuilder& skin) {
 }
 
 void CMacroManager::OnInitDialog() {
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  menuFont_.Reset(CreateSkinTextFont());
   LoadPictures();
   for (CEditListBox* list : {&macros_, &events_})
     list->SetColors(kListBack, kListHighlight, RGB(0, 0, 0), RGB(255, 255, 255));

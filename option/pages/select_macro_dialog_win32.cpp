@@ -4,6 +4,7 @@
 #include <string>
 
 #include "option/pages/macro_choice.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_menu_win32.h"
 
 namespace {
@@ -23,7 +24,7 @@ void CSelectMacroDialog::CreateControls(const CSkinBuilder& skin) {
 }
 
 void CSelectMacroDialog::OnInitDialog() {
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  menuFont_.Reset(CreateSkinTextFont());
   SetPlayMode(playMode);
   ShowMacroName();
 }

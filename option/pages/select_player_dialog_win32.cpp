@@ -3,6 +3,7 @@
 #include <string>
 
 #include "option/pages/player_choice.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_menu_win32.h"
 
 namespace {
@@ -19,7 +20,7 @@ void CSelectPlayerDialog::CreateControls(const CSkinBuilder& skin) {
 }
 
 void CSelectPlayerDialog::OnInitDialog() {
-  menuFont_.Reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  menuFont_.Reset(CreateSkinTextFont());
   ShowPlayer();
 }
 

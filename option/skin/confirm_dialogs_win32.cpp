@@ -1,5 +1,7 @@
 #include "option/skin/confirm_dialogs_win32.h"
 
+#include "option/skin/skin_font_win32.h"
+
 void CConfirmDialog::CreateControls(const CSkinBuilder& skin) {
   for (size_t i = 0; i < buttons_.size(); ++i) skin.AddButton(buttons_[i], static_cast<int>(i + 1));
 }
@@ -15,7 +17,7 @@ bool CConfirmDialog::OnCommandFrom(HWND control, int, int) {
 
 void CConfirmDialog::PaintOver(HDC dc) {
   if (!drawsMessage_ || message_.empty()) return;
-  CFont font(CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  CFont font(CreateSkinTextFont());
   CSelectObject select(dc, font.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "option/skin/hover_help_win32.h"
+#include "option/skin/skin_font_win32.h"
 #include "option/skin/skin_image_win32.h"
 
 namespace {
@@ -68,8 +69,7 @@ namespace {
 // One font for every caption: the main dialog alone has some forty captioned
 // buttons, and making a font is not cheap.
 HFONT CaptionFont() {
-  static const CFont font(
-      CreateFontA(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  static const CFont font(CreateSkinTextFont());
   return font.Get();
 }
 }  // namespace
