@@ -13,19 +13,6 @@ constexpr int kFirstColourKey = 10;
 RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
 }  // namespace
 
-bool CDpiPage::Create(HWND parent, const RECT& where) {
-  parent_ = parent;
-  where_ = where;
-  return true;
-}
-
-void CDpiPage::Show(bool visible) {
-  if (visible && !IsCreated() && !CreatePage(parent_, where_.left, where_.top)) return;
-  // The performance page edits level 5 too: show the profile as it is now.
-  if (visible) Refresh();
-  CSkinDialog::Show(visible);
-}
-
 Profile& CDpiPage::Edited() { return EditedProfile(working_); }
 
 void CDpiPage::CreateControls(const CSkinBuilder& skin) {

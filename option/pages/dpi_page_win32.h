@@ -10,23 +10,21 @@
 
 #include "option/pages/current_level_listener.h"
 #include "option/pages/dpi_level_window_win32.h"
-#include "option/pages/option_page_win32.h"
+#include "option/pages/profile_page_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_image_win32.h"
 #include "option/skin/skin_slider_win32.h"
 #include "settings/profile_set.h"
 
-class CDpiPage final : public CSkinDialog, public COptionPage {
+class CDpiPage final : public CProfilePage {
  public:
-  explicit CDpiPage(ProfileSet& working) : CSkinDialog("skin_DPI.ini"), working_(working) {}
+  explicit CDpiPage(ProfileSet& working) : CProfilePage("skin_DPI.ini"), working_(working) {}
 
   // Heard whenever the user makes a level current; may be null.
   void SetCurrentLevelListener(CCurrentLevelListener* listener) { listener_ = listener; }
 
-  // COptionPage. The window and its pictures are made when first shown.
-  bool Create(HWND parent, const RECT& where) override;
-  void Show(bool visible) override;
+  // COptionPage. Also on every showing: the performance page edits level 5 too.
   void Refresh() override;
 
  protected:
@@ -44,8 +42,6 @@ class CDpiPage final : public CSkinDialog, public COptionPage {
 
   ProfileSet& working_;
   CCurrentLevelListener* listener_ = nullptr;
-  HWND parent_ = nullptr;
-  RECT where_{};
   CSkinButton link_;
   CSkinSlider x_, y_;
   std::array<CDpiLevelWindow, kLevelCount> levels_;

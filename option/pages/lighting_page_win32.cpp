@@ -11,19 +11,6 @@ constexpr int kFirstEffectKey = 3;
 constexpr int kFirstEffectName = 1072;
 }  // namespace
 
-bool CLightingPage::Create(HWND parent, const RECT& where) {
-  parent_ = parent;
-  where_ = where;
-  return true;
-}
-
-void CLightingPage::Show(bool visible) {
-  if (visible && !IsCreated() && !CreatePage(parent_, where_.left, where_.top)) return;
-  // The DPI page changes the current level, whose colour a panel shows.
-  if (visible) Refresh();
-  CSkinDialog::Show(visible);
-}
-
 Profile& CLightingPage::Edited() { return EditedProfile(working_); }
 
 CLightPanel& CLightingPage::Panel(LightEffect effect) {

@@ -14,17 +14,17 @@
 #include "option/pages/current_level_listener.h"
 #include "option/pages/light_panel_win32.h"
 #include "option/pages/lighting_rules.h"
-#include "option/pages/option_page_win32.h"
+#include "option/pages/profile_page_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "settings/profile_set.h"
 #include "wingui/gdi_win32.h"
 
-class CLightingPage final : public CSkinDialog, public COptionPage, public CCurrentLevelListener {
+class CLightingPage final : public CProfilePage, public CCurrentLevelListener {
  public:
   // caption: a language string by its id.
   CLightingPage(ProfileSet& working, std::function<std::string(int)> caption)
-      : CSkinDialog("skin_light_setting.ini"),
+      : CProfilePage("skin_light_setting.ini"),
         working_(working),
         caption_(std::move(caption)),
         single_(working),
@@ -32,10 +32,9 @@ class CLightingPage final : public CSkinDialog, public COptionPage, public CCurr
         wave_(working, LightEffect::ColourWave),
         seven_(working) {}
 
-  // COptionPage. The window and its pictures are made when first shown, each
-  // panel when its effect is first shown.
-  bool Create(HWND parent, const RECT& where) override;
-  void Show(bool visible) override;
+  // COptionPage. Also on every showing: the DPI page changes the current
+  // level, whose colour a panel shows. Each panel is made when its effect is
+  // first shown.
   void Refresh() override;
 
   // CCurrentLevelListener: the single-colour panel shows that level's colour.
@@ -55,8 +54,6 @@ class CLightingPage final : public CSkinDialog, public COptionPage, public CCurr
 
   ProfileSet& working_;
   std::function<std::string(int)> caption_;
-  HWND parent_ = nullptr;
-  RECT where_{};
   CSkinButton effectMenu_;
   std::array<CSkinButton, kLightEffectCount> effects_;
   RECT panelRect_{};

@@ -15,19 +15,6 @@ CSkinSlider& SliderOf(std::array<CSkinSlider, 4>& sliders, int id) {
 }
 }  // namespace
 
-bool CPerformancePage::Create(HWND parent, const RECT& where) {
-  parent_ = parent;
-  where_ = where;
-  return true;
-}
-
-void CPerformancePage::Show(bool visible) {
-  if (visible && !IsCreated() && !CreatePage(parent_, where_.left, where_.top)) return;
-  // The DPI page edits the sensitivity too: show the profile as it is now.
-  if (visible) Refresh();
-  CSkinDialog::Show(visible);
-}
-
 Profile& CPerformancePage::Edited() { return EditedProfile(working_); }
 
 void CPerformancePage::AddGroup(const CSkinBuilder& skin, PerformanceGroup group, int firstKey) {

@@ -9,22 +9,20 @@
 
 #include <array>
 
-#include "option/pages/option_page_win32.h"
 #include "option/pages/performance_rules.h"
-#include "wingui/gdi_win32.h"
+#include "option/pages/profile_page_win32.h"
 #include "option/skin/skin_button_win32.h"
 #include "option/skin/skin_dialog_win32.h"
 #include "option/skin/skin_slider_win32.h"
 #include "settings/profile_set.h"
+#include "wingui/gdi_win32.h"
 
-class CPerformancePage final : public CSkinDialog, public COptionPage {
+class CPerformancePage final : public CProfilePage {
  public:
   explicit CPerformancePage(ProfileSet& working)
-      : CSkinDialog("skin_performance.ini"), working_(working) {}
+      : CProfilePage("skin_performance.ini"), working_(working) {}
 
-  // COptionPage. The window and its pictures are made when first shown.
-  bool Create(HWND parent, const RECT& where) override;
-  void Show(bool visible) override;
+  // COptionPage. Also on every showing: the DPI page edits the sensitivity too.
   void Refresh() override;
 
  protected:
@@ -46,8 +44,6 @@ class CPerformancePage final : public CSkinDialog, public COptionPage {
   void OnSliderPos(int value, int slider);
 
   ProfileSet& working_;
-  HWND parent_ = nullptr;
-  RECT where_{};
   std::array<std::array<CSkinButton, kMostButtons>, kPerformanceGroupCount> groups_;
   CSkinButton acceleration_;
   std::array<CSkinSlider, 4> sliders_;  // 201 to 204
