@@ -94,7 +94,7 @@ void CMainDialog::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(resetAll_, kKeyResetAll);
   skin.AddButton(webSite_, kKeyWebSite);
   const Placement page = skin.Place(kKeyPageArea);
-  pageRect_ = RECT{page.left, page.top, page.right, page.bottom};
+  pageRect_ = RectOf(page);
 }
 
 void CMainDialog::SetPage(Page page, std::unique_ptr<COptionPage> content) {

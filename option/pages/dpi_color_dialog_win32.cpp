@@ -10,8 +10,6 @@
 namespace {
 constexpr int kPartKeys[3] = {6, 7, 8};
 constexpr int kPartIds[3] = {kRedBoxId, kGreenBoxId, kBlueBoxId};
-
-RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
 }  // namespace
 
 void CDpiColorDialog::CreateControls(const CSkinBuilder& skin) {

@@ -9,8 +9,6 @@
 namespace {
 constexpr int kFirstLevelKey = 5;
 constexpr int kFirstColourKey = 10;
-
-RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
 }  // namespace
 
 Profile& CDpiPage::Edited() { return EditedProfile(working_); }

@@ -7,8 +7,6 @@ namespace {
 
 constexpr int kPathFieldId = 4010;
 
-RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
-
 }  // namespace
 
 void CLaunchProgramDialog::CreateControls(const CSkinBuilder& skin) {

@@ -8,10 +8,6 @@
 #include "option/skin/skin_state.h"
 #include "settings/system_names.h"
 
-namespace {
-RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
-}  // namespace
-
 Profile& CLightPanel::Edited() { return EditedProfile(working_); }
 
 void CLightPanel::AddSlider(const CSkinBuilder& skin, CSkinSlider& slider, int key, int id) {

@@ -22,7 +22,7 @@ void CLightingPage::CreateControls(const CSkinBuilder& skin) {
   skin.AddButton(effectMenu_, kEffectMenuKey);
   for (int i = 0; i < kLightEffectCount; ++i) skin.AddButton(effects_[i], kFirstEffectKey + i);
   const Placement p = skin.Place(kPanelKey);
-  panelRect_ = RECT{p.left, p.top, p.right, p.bottom};
+  panelRect_ = RectOf(p);
 }
 
 void CLightingPage::OnInitDialog() { menuFont_.Reset(CreateSkinTextFont()); }

@@ -37,7 +37,7 @@ void CPerformancePage::CreateControls(const CSkinBuilder& skin) {
     slider.SetHelpText(p.text);
   }
   const Placement text = skin.Place(kSensitivityTextKey);
-  sensitivityText_ = RECT{text.left, text.top, text.right, text.bottom};
+  sensitivityText_ = RectOf(text);
   skin.AddButton(acceleration_, kAccelerationKey);
   acceleration_.SetToggleMode(true);
   AddGroup(skin, PerformanceGroup::DoubleClick, 32);

@@ -26,8 +26,6 @@ std::string BoundedString(const char* text, size_t capacity) {
   return std::string(text, n);
 }
 
-RECT RectOf(const Placement& at) { return RECT{at.left, at.top, at.right, at.bottom}; }
-
 }  // namespace
 
 INT_PTR CProfileNameDialog::DoModal(HWND owner) { return CSkinDialog::DoModal(owner, ""); }

@@ -15,7 +15,7 @@ const WindowClass kDialogClass{"OspreySkinDialog", CS_DBLCLKS};
 
 Placement CSkinBuilder::AddButton(CSkinButton& button, std::string_view key) const {
   const Placement p = Place(key);
-  const RECT r{p.left, p.top, p.right, p.bottom};
+  const RECT r = RectOf(p);
   if (button.Create(dialog_, r, 0)) {
     CutPictures(button, r);
     button.SetHeldDown(p.initiallyDown);

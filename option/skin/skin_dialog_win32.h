@@ -33,6 +33,9 @@ struct PendingStates {
   RECT rect;
 };
 
+// A skin rectangle as Win32 takes it.
+inline RECT RectOf(const Placement& p) { return RECT{p.left, p.top, p.right, p.bottom}; }
+
 // What a dialog gets while its controls are created: its skin description
 // and the four full-window state pictures the controls are cut from.
 class CSkinBuilder {
