@@ -20,6 +20,10 @@
 
 class CIniFile {
  public:
+  // The buffer the programs read a value into unless they say otherwise: a
+  // longer value comes back cut, as the Windows functions cut it.
+  static constexpr size_t kValueBuffer = 2048;
+
   CIniFile() = default;
 
   // Parses text as the Windows functions would see it.
@@ -41,9 +45,9 @@ class CIniFile {
   // bufferSize bytes (at most bufferSize - 1 characters), or nullopt when the
   // section or key is missing.
   std::optional<std::string> Find(std::string_view section, std::string_view key,
-                                  size_t bufferSize = 2048) const;
+                                  size_t bufferSize = kValueBuffer) const;
   std::string GetString(std::string_view section, std::string_view key,
-                        std::string_view defaultValue = "", size_t bufferSize = 2048) const;
+                        std::string_view defaultValue = "", size_t bufferSize = kValueBuffer) const;
   // As GetPrivateProfileIntA: leading digits with an optional sign (and the
   // 0x, 0o, 0b prefixes that function accepts); a missing or empty value
   // gives defaultValue.

@@ -11,6 +11,7 @@ namespace {
 constexpr int kLine = 16;
 constexpr int kMargin = 8;
 constexpr int kSwatch = 12;
+constexpr int kButtonsPerLine = 8;
 
 void Text(HDC dc, int x, int y, const std::string& text) {
   TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -50,7 +51,7 @@ int PaintProfile(HDC dc, int y, int number, const DeviceProfile& p, bool active)
     std::string line;
     for (int b = 0; b < kButtons; ++b) {
       line += Format("%d:%s ", b + 1, KindName(p.buttons[b][0]).c_str());
-      if (b == 7 || b == 15) {
+      if ((b + 1) % kButtonsPerLine == 0) {
         Text(dc, kMargin + 16, y, line);
         y += kLine;
         line.clear();

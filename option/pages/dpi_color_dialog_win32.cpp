@@ -8,16 +8,18 @@
 #include "option/skin/control_messages.h"
 
 namespace {
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey { kKeyOk = 1, kKeyCancel = 2, kKeyPreview = 3, kKeyPalette = 4, kKeyClose = 5 };
 constexpr int kPartKeys[3] = {6, 7, 8};
 constexpr int kPartIds[3] = {kRedBoxId, kGreenBoxId, kBlueBoxId};
 }  // namespace
 
 void CDpiColorDialog::CreateControls(const CSkinBuilder& skin) {
-  skin.AddButton(ok_, 1);
-  skin.AddButton(cancel_, 2);
-  skin.AddButton(close_, 5);
-  preview_ = RectOf(skin.Place(3));
-  palette_ = RectOf(skin.Place(4));
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
+  preview_ = RectOf(skin.Place(kKeyPreview));
+  palette_ = RectOf(skin.Place(kKeyPalette));
   for (int i = 0; i < 3; ++i) {
     const Placement p = skin.Place(kPartKeys[i]);
     if (!parts_[i].Create(p.left, p.top, p.right, p.bottom, skin.Dialog(), kPartIds[i])) continue;

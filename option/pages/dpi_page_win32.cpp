@@ -7,6 +7,8 @@
 #include "option/skin/skin_state.h"
 
 namespace {
+constexpr int kLinkKey = 2;
+constexpr int kSliderKeys[2] = {3, 4};  // x, y
 constexpr int kFirstLevelKey = 5;
 constexpr int kFirstColourKey = 10;
 }  // namespace
@@ -14,13 +16,12 @@ constexpr int kFirstColourKey = 10;
 Profile& CDpiPage::Edited() { return EditedProfile(working_); }
 
 void CDpiPage::CreateControls(const CSkinBuilder& skin) {
-  skin.AddButton(link_, 2);
+  skin.AddButton(link_, kLinkKey);
   link_.SetToggleMode(true);
-  const int sliderKeys[2] = {3, 4};
   const char* thumbs[2] = {"scroll_arrow_down.bmp", "scroll_arrow_up.bmp"};
   CSkinSlider* sliders[2] = {&x_, &y_};
   for (int i = 0; i < 2; ++i) {
-    const Placement p = skin.Place(sliderKeys[i]);
+    const Placement p = skin.Place(kSliderKeys[i]);
     if (!sliders[i]->Create(SkinPath(thumbs[i]), p.left, p.top, p.right, p.bottom, skin.Dialog(),
                             i == 0 ? kSensitivityXSlider : kSensitivityYSlider))
       continue;

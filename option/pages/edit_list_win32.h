@@ -43,9 +43,9 @@ class CEditListBox {
   void ScrollIntoView(int line);
 
   // A new empty line at the end with an edit box of at most maxChars on it.
-  void BeginNewLine(int maxChars = 15);
+  void BeginNewLine(int maxChars);
   // An edit box on the selected line, right of its icon, digits only.
-  void BeginEditLine(int maxChars = 20);
+  void BeginEditLine(int maxChars);
   bool Editing() const { return editLine_ >= 0; }
   // The text of the last commit (an edited line keeps its place even when
   // emptied; only a new line goes).

@@ -5,17 +5,20 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey { kKeyPath = 1, kKeyBrowse = 2, kKeyOk = 3, kKeyCancel = 4, kKeyClose = 5 };
+
 constexpr int kPathFieldId = 4010;
 
 }  // namespace
 
 void CLaunchProgramDialog::CreateControls(const CSkinBuilder& skin) {
-  field_.Create(skin.Dialog(), RectOf(skin.Place(1)), kPathFieldId, ES_AUTOHSCROLL);
+  field_.Create(skin.Dialog(), RectOf(skin.Place(kKeyPath)), kPathFieldId, ES_AUTOHSCROLL);
   field_.ApplyFont();
-  skin.AddButton(browse_, 2);
-  skin.AddButton(ok_, 3);
-  skin.AddButton(cancel_, 4);
-  skin.AddButton(close_, 5);
+  skin.AddButton(browse_, kKeyBrowse);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
 }
 
 void CLaunchProgramDialog::OnInitDialog() {

@@ -17,6 +17,23 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey {
+  kKeyOk = 1,
+  kKeyClose = 2,
+  kKeyCancel = 3,
+  kKeyNew = 4,
+  kKeyDelete = 5,
+  kKeyMacroList = 6,
+  kKeyRecord = 7,
+  kKeyDelays = 8,
+  kKeyRepeat = 9,
+  kKeyRepeatCount = 10,
+  kKeyEventList = 11,
+  kKeyImport = 12,
+  kKeyExport = 13,
+};
+
 constexpr int kMacroListId = 4096;
 constexpr int kEventListId = 4097;
 constexpr int kCountId = 4010;
@@ -73,28 +90,27 @@ CMacroManager::~CMacroManager() { capture_.Remove(); }
 INT_PTR CMacroManager::DoModal(HWND owner) { return CSkinDialog::DoModal(owner); }
 
 void CMacroManager::CreateControls(const CSkinBuilder& skin) {
-  skin.AddButton(ok_, 1);
-  skin.AddButton(close_, 2);
-  skin.AddButton(cancel_, 3);
-  skin.AddButton(new_, 4);
-  skin.AddButton(delete_, 5);
-  const Placement list = skin.Place(6);
-  macros_.Create(skin.Dialog(), RECT{list.left, list.top, list.right, list.bottom}, kMacroListId);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(close_, kKeyClose);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(new_, kKeyNew);
+  skin.AddButton(delete_, kKeyDelete);
+  const Placement list = skin.Place(kKeyMacroList);
+  macros_.Create(skin.Dialog(), RectOf(list), kMacroListId);
   // The record button has pictures of its own; the skin's are not cut for it.
-  const Placement record = skin.Place(7);
-  record_.Create(skin.Dialog(), RECT{record.left, record.top, record.right, record.bottom});
+  const Placement record = skin.Place(kKeyRecord);
+  record_.Create(skin.Dialog(), RectOf(record));
   record_.SetHelpText(record.text);
-  skin.AddButton(delays_, 8);
+  skin.AddButton(delays_, kKeyDelays);
   delays_.SetToggleMode(true);
-  skin.AddButton(repeat_, 9);
+  skin.AddButton(repeat_, kKeyRepeat);
   repeat_.SetToggleMode(true);
-  const Placement count = skin.Place(10);
-  count_.Create(skin.Dialog(), RECT{count.left, count.top, count.right, count.bottom}, kCountId,
-                ES_CENTER | ES_AUTOHSCROLL);
-  const Placement events = skin.Place(11);
-  events_.Create(skin.Dialog(), RECT{events.left, events.top, events.right, events.bottom}, kEventListId);
-  skin.AddButton(import_, 12);
-  skin.AddButton(export_, 13);
+  const Placement count = skin.Place(kKeyRepeatCount);
+  count_.Create(skin.Dialog(), RectOf(count), kCountId, ES_CENTER | ES_AUTOHSCROLL);
+  const Placement events = skin.Place(kKeyEventList);
+  events_.Create(skin.Dialog(), RectOf(events), kEventListId);
+  skin.AddButton(import_, kKeyImport);
+  skin.AddButton(export_, kKeyExport);
 }
 
 void CMacroManager::OnInitDialog() {

@@ -9,6 +9,13 @@
 namespace {
 constexpr int kAccelerationKey = 52;
 constexpr int kSensitivityTextKey = 1;
+// Each group's buttons have keys in a row from these.
+constexpr int kSensitivityKeys = 2;
+constexpr int kReportRateKeys = 10;
+constexpr int kScrollModeKeys = 14;
+constexpr int kScrollSpeedKeys = 20;
+constexpr int kDoubleClickKeys = 32;
+constexpr int kPointerSpeedKeys = 42;
 
 CSkinSlider& SliderOf(std::array<CSkinSlider, 4>& sliders, int id) {
   return sliders[static_cast<size_t>(id - kDoubleClickSlider)];
@@ -23,10 +30,10 @@ void CPerformancePage::AddGroup(const CSkinBuilder& skin, PerformanceGroup group
 }
 
 void CPerformancePage::CreateControls(const CSkinBuilder& skin) {
-  AddGroup(skin, PerformanceGroup::ReportRate, 10);
-  AddGroup(skin, PerformanceGroup::Sensitivity, 2);
-  AddGroup(skin, PerformanceGroup::ScrollSpeed, 20);
-  AddGroup(skin, PerformanceGroup::ScrollMode, 14);
+  AddGroup(skin, PerformanceGroup::ReportRate, kReportRateKeys);
+  AddGroup(skin, PerformanceGroup::Sensitivity, kSensitivityKeys);
+  AddGroup(skin, PerformanceGroup::ScrollSpeed, kScrollSpeedKeys);
+  AddGroup(skin, PerformanceGroup::ScrollMode, kScrollModeKeys);
   for (int id : kPerformanceSliders) {
     const Placement p = PerformanceSliderPlace(skin.Skin(), id);
     CSkinSlider& slider = SliderOf(sliders_, id);
@@ -40,8 +47,8 @@ void CPerformancePage::CreateControls(const CSkinBuilder& skin) {
   sensitivityText_ = RectOf(text);
   skin.AddButton(acceleration_, kAccelerationKey);
   acceleration_.SetToggleMode(true);
-  AddGroup(skin, PerformanceGroup::DoubleClick, 32);
-  AddGroup(skin, PerformanceGroup::PointerSpeed, 42);
+  AddGroup(skin, PerformanceGroup::DoubleClick, kDoubleClickKeys);
+  AddGroup(skin, PerformanceGroup::PointerSpeed, kPointerSpeedKeys);
 }
 
 void CPerformancePage::OnInitDialog() {

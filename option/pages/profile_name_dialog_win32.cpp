@@ -7,6 +7,16 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey {
+  kKeyName = 1,
+  kKeyProgram = 2,
+  kKeyBrowse = 3,
+  kKeyOk = 4,
+  kKeyCancel = 5,
+  kKeyClose = 6,
+};
+
 constexpr int kFieldId = 4010;
 // GameFile keeps its NUL.
 constexpr int kGameFileLimit = static_cast<int>(sizeof(Profile::GameFile)) - 1;
@@ -31,14 +41,14 @@ std::string BoundedString(const char* text, size_t capacity) {
 INT_PTR CProfileNameDialog::DoModal(HWND owner) { return CSkinDialog::DoModal(owner, ""); }
 
 void CProfileNameDialog::CreateControls(const CSkinBuilder& skin) {
-  name_.Create(skin.Dialog(), RectOf(skin.Place(1)), kFieldId);
-  program_.Create(skin.Dialog(), RectOf(skin.Place(2)), kFieldId);
+  name_.Create(skin.Dialog(), RectOf(skin.Place(kKeyName)), kFieldId);
+  program_.Create(skin.Dialog(), RectOf(skin.Place(kKeyProgram)), kFieldId);
   name_.ApplyFont();
   program_.ApplyFont();
-  skin.AddButton(browse_, 3);
-  skin.AddButton(ok_, 4);
-  skin.AddButton(cancel_, 5);
-  skin.AddButton(close_, 6);
+  skin.AddButton(browse_, kKeyBrowse);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
 }
 
 void CProfileNameDialog::OnInitDialog() {

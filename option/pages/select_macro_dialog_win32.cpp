@@ -9,6 +9,9 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey { kKeyOk = 1, kKeyCancel = 2, kKeyClose = 3, kKeyDropDown = 4, kKeyFirstMode = 5 };
+
 constexpr int kMenuWidth = 139;
 
 bool IsSwallowedKey(WPARAM key) { return key == VK_ESCAPE || key == VK_RETURN || key == VK_SPACE; }
@@ -16,11 +19,11 @@ bool IsSwallowedKey(WPARAM key) { return key == VK_ESCAPE || key == VK_RETURN ||
 }  // namespace
 
 void CSelectMacroDialog::CreateControls(const CSkinBuilder& skin) {
-  skin.AddButton(ok_, 1);
-  skin.AddButton(cancel_, 2);
-  skin.AddButton(close_, 3);
-  skin.AddButton(dropDown_, 4);
-  for (int i = 0; i < 3; ++i) skin.AddButton(modes_[i], 5 + i);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
+  skin.AddButton(dropDown_, kKeyDropDown);
+  for (int i = 0; i < 3; ++i) skin.AddButton(modes_[i], kKeyFirstMode + i);
 }
 
 void CSelectMacroDialog::OnInitDialog() {

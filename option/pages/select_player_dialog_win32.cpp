@@ -8,15 +8,18 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey { kKeyDropDown = 1, kKeyOk = 2, kKeyCancel = 3, kKeyClose = 4 };
+
 constexpr int kMenuWidth = 149;
 
 }  // namespace
 
 void CSelectPlayerDialog::CreateControls(const CSkinBuilder& skin) {
-  skin.AddButton(dropDown_, 1);
-  skin.AddButton(ok_, 2);
-  skin.AddButton(cancel_, 3);
-  skin.AddButton(close_, 4);
+  skin.AddButton(dropDown_, kKeyDropDown);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
 }
 
 void CSelectPlayerDialog::OnInitDialog() {

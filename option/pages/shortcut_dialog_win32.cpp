@@ -5,6 +5,9 @@
 
 namespace {
 
+// The BUTTONPOS keys of the dialog's skin.
+enum SkinKey { kKeyOk = 2, kKeyCancel = 3, kKeyClose = 4, kKeyFirstOption = 5, kKeyDisplay = 10 };
+
 constexpr int kKeyDisplayId = 4010;
 
 }  // namespace
@@ -16,15 +19,14 @@ INT_PTR CShortcutDialog::DoModal(HWND owner) {
 }
 
 void CShortcutDialog::CreateControls(const CSkinBuilder& skin) {
-  const Placement at = skin.Place(10);
-  display_.Create(skin.Dialog(), RECT{at.left, at.top, at.right, at.bottom}, kKeyDisplayId,
-                  ES_CENTER | ES_AUTOHSCROLL);
+  const Placement at = skin.Place(kKeyDisplay);
+  display_.Create(skin.Dialog(), RectOf(at), kKeyDisplayId, ES_CENTER | ES_AUTOHSCROLL);
   display_.ApplyFont();
-  skin.AddButton(ok_, 2);
-  skin.AddButton(cancel_, 3);
-  skin.AddButton(close_, 4);
+  skin.AddButton(ok_, kKeyOk);
+  skin.AddButton(cancel_, kKeyCancel);
+  skin.AddButton(close_, kKeyClose);
   for (int i = 0; i < kShortcutOptionCount; ++i) {
-    skin.AddButton(toggles_[i], 5 + i);
+    skin.AddButton(toggles_[i], kKeyFirstOption + i);
     toggles_[i].SetToggleMode(true);
   }
 }

@@ -1,6 +1,6 @@
 // Reading a skin description file: section SCREEN names the window's images,
 // section BUTTONPOS places its controls. Every value is read as the
-// private-profile functions would into a 2048-byte buffer, empty if missing.
+// private-profile functions would into the usual buffer, empty if missing.
 #pragma once
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 
 inline constexpr char kSkinScreenSection[] = "SCREEN";
 inline constexpr char kSkinPlacementSection[] = "BUTTONPOS";
-inline constexpr size_t kSkinValueBuffer = 2048;
+inline constexpr size_t kSkinValueBuffer = CIniFile::kValueBuffer;
 
 // One value of one skin file (path as given, usually SkinPath(name)).
 std::string ReadSkinValue(const std::filesystem::path& skinFile, std::string_view section,

@@ -21,7 +21,7 @@ class CSkinMenu {
   void SetLineColor(COLORREF line) { model_.colors.line = line; }
   void SetTextColors(COLORREF normal, COLORREF selected);
   void SetWidth(int width) { model_.SetWidth(width); }
-  // Identifier 2048 appends a separator; a submenu appends an item opening it.
+  // Identifier kMenuSeparatorId appends a separator; a submenu appends an item opening it.
   void AppendItem(unsigned id, std::string_view text, HMENU submenu = nullptr, int mark = 0);
   HMENU Handle() const { return menu_.Get(); }
   // Opens the menu at screen point (x, y) for the right button; the choice

@@ -12,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "settings/ini_file.h"
 #include "settings/profile_files.h"
 #include "settings/profile_record.h"
 
@@ -48,7 +49,7 @@ void Win32LoadSave(const std::string& folder, const std::vector<Entry>& keys, Pr
   std::string config = folder + "config.ini";
   set.CurrentProfile = GetPrivateProfileIntA("Setting", "CurrentProfile", -1, config.c_str());
   set.MouseType = GetPrivateProfileIntA("Setting", "MouseType", -1, config.c_str());
-  char text[2048];
+  char text[CIniFile::kValueBuffer];
   MacroKeyInfo info;
   for (int n = 0; n < kProfileCount; ++n) {
     std::string path = folder + "config\\Default" + std::to_string(n) + ".gmp";
