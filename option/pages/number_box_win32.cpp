@@ -30,24 +30,6 @@ void CNumberBox::OnCreate() {
   SendMessageA(field_.Hwnd(), EM_LIMITTEXT, model_.TextLimit(), 0);
 }
 
-void CNumberBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                           HBITMAP down, HBITMAP disabled) {
-  pictures_.Cut(left, top, right, bottom, normal, over, down, disabled);
-  if (!Hwnd()) return;
-  DropFrameStyles(Hwnd());
-  CutButtonImages();
-}
-
-void CNumberBox::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
-  pictures_.SetStates(std::move(over), std::move(down), std::move(disabled));
-  if (Hwnd()) CutButtonImages();
-}
-
-void CNumberBox::CutButtonImages() {
-  for (CSkinButton* b : {&up_, &down_}) pictures_.CutFor(*b, b->Hwnd(), Hwnd());
-  InvalidateRect(Hwnd(), nullptr, FALSE);
-}
-
 void CNumberBox::SetRange(int minimum, int maximum) {
   model_.SetRange(minimum, maximum);
   if (field_.Hwnd()) SendMessageA(field_.Hwnd(), EM_LIMITTEXT, model_.TextLimit(), 0);
@@ -79,7 +61,7 @@ void CNumberBox::Settle(const CNumberBoxModel::Settled& settled) {
 
 void CNumberBox::OnPaint() {
   CPaintDC paint(Hwnd());
-  BlitBitmap(paint.Get(), pictures_[0].Get());
+  BlitBitmap(paint.Get(), Pictures()[0].Get());
 }
 
 LRESULT CNumberBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -10,23 +10,18 @@
 
 #include "option/pages/number_box_rules.h"
 #include "option/skin/bitmap_edit_win32.h"
-#include "option/skin/control_pictures_win32.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/skin_button_win32.h"
-#include "option/skin/skin_picture_target_win32.h"
+#include "option/skin/spin_box_pictures_win32.h"
 #include "wingui/gdi_win32.h"
 #include "wingui/window_win32.h"
 
-class CNumberBox final : public CWindow, public CSkinPictureTarget {
+class CNumberBox final : public CWindow, public CSpinBoxPictures {
  public:
   static constexpr int kFieldId = 401;
 
+  CNumberBox() : CSpinBoxPictures(*this, up_, down_) {}
   bool Create(int left, int top, int right, int bottom, HWND owner, int id);
-  // Cuts the box's pictures from the owner's full-window pictures at its
-  // rectangle, and the arrows' pictures from the box's own.
-  void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                 HBITMAP down, HBITMAP disabled) override;
-  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
   // Also limits the text to the digits the range needs.
   void SetRange(int minimum, int maximum);
   void SetStep(int step) { model_.SetStep(step); }
@@ -47,13 +42,11 @@ class CNumberBox final : public CWindow, public CSkinPictureTarget {
   void Settle(const CNumberBoxModel::Settled& settled);
   std::string Text() const;
   void SetText(const std::string& text);
-  void CutButtonImages();
   void OnPaint();
 
   CNumberBoxModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  CControlPictures pictures_;
   CSkinButton up_, down_;
   CBitmapEdit field_;
   std::string helpText_;

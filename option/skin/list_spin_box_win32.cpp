@@ -26,24 +26,6 @@ void CListSpinBox::OnCreate() {
   EnableWindow(display_.Hwnd(), FALSE);
 }
 
-void CListSpinBox::SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                             HBITMAP down, HBITMAP disabled) {
-  pictures_.Cut(left, top, right, bottom, normal, over, down, disabled);
-  if (!Hwnd()) return;
-  DropFrameStyles(Hwnd());
-  CutButtonImages();
-}
-
-void CListSpinBox::SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) {
-  pictures_.SetStates(std::move(over), std::move(down), std::move(disabled));
-  if (Hwnd()) CutButtonImages();
-}
-
-void CListSpinBox::CutButtonImages() {
-  for (CSkinButton* b : {&up_, &down_}) pictures_.CutFor(*b, b->Hwnd(), Hwnd());
-  InvalidateRect(Hwnd(), nullptr, FALSE);
-}
-
 void CListSpinBox::SetRange(int minimum, int maximum) {
   model_.SetRange(minimum, maximum);
   if (display_.Hwnd()) SendMessageA(display_.Hwnd(), EM_LIMITTEXT, model_.DisplayDigits(), 0);
@@ -79,7 +61,7 @@ LRESULT CListSpinBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_PAINT: {
       CPaintDC paint(Hwnd());
-      BlitBitmap(paint.Get(), pictures_[0].Get());
+      BlitBitmap(paint.Get(), Pictures()[0].Get());
       return 0;
     }
     case WM_ERASEBKGND: return 1;

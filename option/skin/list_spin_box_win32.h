@@ -9,26 +9,19 @@
 
 #include "option/skin/bitmap_edit_win32.h"
 #include "option/skin/control_messages.h"
-#include "option/skin/control_pictures_win32.h"
 #include "option/skin/hover_help_win32.h"
 #include "option/skin/list_spin.h"
 #include "option/skin/skin_button_win32.h"
-#include "option/skin/skin_picture_target_win32.h"
+#include "option/skin/spin_box_pictures_win32.h"
 #include "wingui/gdi_win32.h"
 #include "wingui/window_win32.h"
 
-class CListSpinBox : public CWindow, public CSkinPictureTarget {
+class CListSpinBox : public CWindow, public CSpinBoxPictures {
  public:
   static constexpr int kDisplayId = 401;
 
+  CListSpinBox() : CSpinBoxPictures(*this, up_, down_) {}
   bool Create(int left, int top, int right, int bottom, HWND owner, int id);
-  // Cuts the box's pictures from the owner's full-window pictures at its
-  // rectangle, and the buttons' pictures from the box's own.
-  void SetImages(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
-                 HBITMAP down, HBITMAP disabled) override;
-  // The box's own hover, pressed and disabled pictures, cut later; the
-  // buttons' are cut from them.
-  void SetStateImages(CBitmap over, CBitmap down, CBitmap disabled) override;
   void SetRange(int minimum, int maximum);
   void SetValue(int value);
   int Value() const { return model_.Value(); }
@@ -45,12 +38,10 @@ class CListSpinBox : public CWindow, public CSkinPictureTarget {
   void OnCreate();
   void Step(bool up);
   void ShowValue();
-  void CutButtonImages();
 
   CListSpinModel model_;
   HWND owner_ = nullptr;
   int id_ = 0;
-  CControlPictures pictures_;
   CSkinButton up_, down_;
   CBitmapEdit display_;
   std::string helpText_;
