@@ -61,6 +61,7 @@ file_has() { [ -f "$1" ] && grep -q -- "$2" "$1"; }
 # Starts a Windows program in the background; its pid goes into pids.
 # Programs run in the installation folder, as Monitor would start them.
 start() { (cd "$folder" && exec wine "$@" >/dev/null 2>&1 </dev/null) & pids+=($!); }
+last_started() { kill -0 "${pids[-1]}" 2>/dev/null && echo "its program runs" || echo "its program ended"; }
 # Runs the helper and waits until it is in place (it writes OUT.ready).
 start_helper() {
   local out=${*: -1}
@@ -202,7 +203,7 @@ done
 
 step "the virtual mouse and Monitor"
 start "$bin/VirtualMouse.exe" --log "$wfolder\\reports.log"
-wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
+wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse window: $(last_started)"
 start "$folder/Monitor.exe"
 until_ok 30 has_window "Osprey Arena Monitor" || fail "Monitor did not start"
 until_ok 30 test -s "$folder/reports.log" || fail "no first transfer"
@@ -342,7 +343,7 @@ other_folder() {
 
   step "the mouse gets profile 3's Ctrl+K on button 8 from the files there"
   start "$folder/VirtualMouse.exe" --log "$wfolder\\reports.log"
-  wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
+  wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse window: $(last_started)"
   start "$folder/Monitor.exe"
   until_ok 30 test -s "$folder/reports.log" || fail "no first transfer (no report log in the folder)"
   wait_idle

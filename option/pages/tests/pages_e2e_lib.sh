@@ -54,6 +54,7 @@ until_ok() {
 window_of() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_of "$1")" ]; }
 start() { (cd "$folder" && exec wine "$@" >/dev/null 2>&1 </dev/null) & pids+=($!); }
+last_started() { kill -0 "${pids[-1]}" 2>/dev/null && echo "its program runs" || echo "its program ended"; }
 idle() { wine "$helper" idle >/dev/null 2>&1 </dev/null || fail "Option did not settle"; }
 
 # A key of a skin's BUTTONPOS section (name,x,y,w,h,text): "x y w h".
@@ -175,7 +176,7 @@ start_all() {
 # Monitor's first transfer done.
 start_mouse_and_monitor() {
   start "$bin/VirtualMouse.exe" --log "$wfolder\\reports.log"
-  wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse"
+  wine "$bin/vmctl.exe" wait-window 20000 >/dev/null 2>&1 </dev/null || fail "no virtual mouse window: $(last_started)"
   start "$folder/Monitor.exe"
   until_ok 30 has_window "Osprey Arena Monitor" || fail "Monitor did not start"
   until_ok 30 test -s "$folder/reports.log" || fail "no first transfer"
