@@ -47,12 +47,20 @@ std::string Variable(const std::string& environment, const std::string& name) {
   return {};
 }
 
+std::wstring Wide(const std::string& text, UINT codePage) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(
+      codePage, 0, text.c_str(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+  return wide;
+}
+
 // Whether two Linux paths name the same folder (however they are spelt).
+// The paths are UTF-8: a prefix may be in a folder with any name.
 bool SameFolder(const std::string& a, const std::string& b) {
   auto identity = [](std::string path, BY_HANDLE_FILE_INFORMATION& info) {
     for (char& c : path) if (c == '/') c = '\\';
-    HANDLE h = CreateFileA(("Z:" + path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h = CreateFileW(Wide("Z:" + path, CP_UTF8).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     const bool ok = GetFileInformationByHandle(h, &info) != FALSE;
     CloseHandle(h);
@@ -73,13 +81,6 @@ unsigned long long StartTicks(const std::string& stat) {
                   &start) != 1)
     return 0;
   return start;
-}
-
-std::wstring Wide(const std::string& text, UINT codePage) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<size_t>(MultiByteToWideChar(
-      codePage, 0, text.c_str(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-  return wide;
 }
 
 // The Linux process of the program at windowsPath in this Wine prefix (the
