@@ -113,6 +113,10 @@ void CMainDialog::OnInitDialog() {
     if (page) page->Create(Hwnd(), pageRect_);
   for (int p = 0; p < kPageCount; ++p) pageSwitches_[p].SetHeldDown(p == visiblePage_);
   Refresh(kPageAll);
+  // The first page is made with the dialog, while both are still hidden:
+  // made once the dialog was on the screen, its controls took several times
+  // longer under Wine, and Option's start is over only when it shows.
+  ShowPage(visiblePage_);
 }
 
 // The menu painter's hook sees every message sent in this thread, and under
@@ -122,10 +126,6 @@ void CMainDialog::OnInitDialog() {
 // it when it ends.
 void CMainDialog::OnShown() {
   InstallMenuPainter();
-  // The first page comes once the dialog is painted (a timer message comes
-  // only when nothing is left to paint): making a page and decoding its
-  // pictures took a fifth of Option's start.
-  SetTimer(Hwnd(), TIMER_FIRST_PAGE, USER_TIMER_MINIMUM, nullptr);
 }
 
 void CMainDialog::SetApplying(bool on) {
@@ -279,11 +279,6 @@ LRESULT CMainDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case MSG_OPTION_IGNORED:
     case WM_SKIN_HELPTEXT: return 0;
-    case WM_TIMER:
-      if (wp != TIMER_FIRST_PAGE) break;
-      KillTimer(Hwnd(), TIMER_FIRST_PAGE);
-      ShowPage(visiblePage_);
-      return 0;
     case WM_SETCURSOR:
       if (core_.Applying()) return SetCursor(LoadCursor(nullptr, IDC_WAIT)), TRUE;
       break;

@@ -21,8 +21,7 @@ class CButtonPage final : public CSkinDialog, public COptionPage {
   explicit CButtonPage(PageContext& context) : CSkinDialog("skin_button_page.ini"), context_(context) {}
 
   // COptionPage: the window and its pictures are made when the page is first
-  // shown, which the main dialog does once it is painted: Option's start
-  // decodes none of them.
+  // shown; as Option's first page, it is shown while the main dialog is made.
   bool Create(HWND parent, const RECT& where) override;
   void Show(bool visible) override;
   void Refresh() override { RefreshLabels(); }

@@ -20,7 +20,6 @@ enum : unsigned {
 // Timers of Option's windows.
 enum : unsigned {
   TIMER_SKIN_STATES = 601,  // a skinned dialog is painted: decode its state pictures
-  TIMER_FIRST_PAGE = 602,   // the main dialog is painted: show its first page
 };
 
 // Registered messages of the bitmap edit field.
