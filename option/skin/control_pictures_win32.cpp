@@ -7,10 +7,9 @@
 void CControlPictures::Cut(int left, int top, int right, int bottom, HBITMAP normal, HBITMAP over,
                            HBITMAP down, HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, over, down, disabled};
-  CWindowDC screen(nullptr);
   for (int i = 0; i < 4; ++i) {
     images_[i].Reset();
-    CropImage(screen.Get(), images_[i], sources[i], left, top, right, bottom);
+    CropImage(nullptr, images_[i], sources[i], left, top, right, bottom);
   }
 }
 

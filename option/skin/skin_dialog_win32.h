@@ -63,7 +63,7 @@ class CSkinBuilder {
   Placement AddButton(CSkinButton& button, int key) const;
   // Gives any control its pictures cut at the rectangle: all four at once
   // when the dialog has them, else the normal one now and the three others
-  // as soon as they are decoded (a modal dialog, once it is painted).
+  // once they are cut (a modal dialog or a page, once it is painted).
   void CutPictures(CSkinPictureTarget& control, const RECT& rect) const;
 
  private:

@@ -82,25 +82,33 @@ bool LoadSkinImage(const std::filesystem::path& path, CSkinImage& image, SIZE& s
   return CSkinImageReader().Load(path, image, size);
 }
 
-void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,
-               int bottom) {
-  if (!source) return;
+CPictureCutter::CPictureCutter(HDC surface, HBITMAP source) : hasSource_(source != nullptr) {
+  if (!hasSource_) return;
+  from_.Reset(CreateCompatibleDC(surface));
+  to_.Reset(CreateCompatibleDC(surface));
+  if (from_ && to_) selected_.emplace(from_.Get(), source);
+}
+
+void CPictureCutter::Cut(CBitmap& target, int left, int top, int right, int bottom) const {
+  if (!hasSource_) return;
   target.Reset();
   const int w = right - left, h = bottom - top;
-  if (w <= 0 || h <= 0) return;
-  CMemoryDC from(CreateCompatibleDC(surface)), to(CreateCompatibleDC(surface));
-  if (!from || !to) return;
-  CSelectObject a(from.Get(), source);
+  if (w <= 0 || h <= 0 || !selected_) return;
   // Made like the source picture (itself made for the screen): under Wine this
   // is several times quicker than asking the display, and the main dialog
   // cuts some two hundred pictures as it starts.
-  HBITMAP part = CreateCompatibleBitmap(from.Get(), w, h);
+  HBITMAP part = CreateCompatibleBitmap(from_.Get(), w, h);
   if (!part) return;
   {
-    CSelectObject b(to.Get(), part);
-    BitBlt(to.Get(), 0, 0, w, h, from.Get(), left, top, SRCCOPY);
+    CSelectObject b(to_.Get(), part);
+    BitBlt(to_.Get(), 0, 0, w, h, from_.Get(), left, top, SRCCOPY);
   }
   target.Reset(part);
+}
+
+void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,
+               int bottom) {
+  CPictureCutter(surface, source).Cut(target, left, top, right, bottom);
 }
 
 namespace {

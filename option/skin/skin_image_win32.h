@@ -5,6 +5,7 @@
 #include <ocidl.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "wingui/gdi_win32.h"
 
@@ -46,9 +47,25 @@ class CSkinImageReader {
   CGlobalMemory buffer_;
 };
 
-// Replaces target by the part (left, top)-(right, bottom) of source, copied
-// 1:1. Does nothing when the source is empty; an empty or inverted rectangle
-// leaves the target empty.
+// Cuts parts of one picture, each copied 1:1 into a picture of its own. Its
+// two drawing surfaces serve every part: under Wine, making them anew for
+// each of the main dialog's hundred-odd parts cost more than the copying.
+class CPictureCutter {
+ public:
+  // Nothing is cut from an empty source. surface: what the parts are made
+  // for (the screen when null).
+  CPictureCutter(HDC surface, HBITMAP source);
+  // Replaces target by the part (left, top)-(right, bottom); an empty or
+  // inverted rectangle leaves the target empty. Without a source, nothing.
+  void Cut(CBitmap& target, int left, int top, int right, int bottom) const;
+
+ private:
+  bool hasSource_;
+  CMemoryDC from_, to_;
+  std::optional<CSelectObject> selected_;  // the source, in from_
+};
+
+// One part of source, as CPictureCutter cuts it.
 void CropImage(HDC surface, CBitmap& target, HBITMAP source, int left, int top, int right,
                int bottom);
 

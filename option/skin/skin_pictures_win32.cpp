@@ -90,6 +90,17 @@ void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   }
   changed_.notify_all();
 
+  // The three other pictures are decoded while the window is made and shown,
+  // so that only the cutting waits for the dialog to be painted.
+  std::optional<SkinFault> fault;
+  StatePictures pictures;
+  if (!Stopping()) {
+    SIZE ignored{};
+    LoadPicture(reader, paths.over, pictures.over, ignored, fault);
+    LoadPicture(reader, paths.down, pictures.down, ignored, fault);
+    LoadPicture(reader, paths.disable, pictures.disabled, ignored, fault);
+  }
+
   std::vector<RECT> rects;
   {
     std::unique_lock lock(mutex_);
@@ -97,8 +108,14 @@ void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
     rects = rects_;
   }
   std::vector<StateImages> states;
-  std::optional<SkinFault> fault;
-  if (!rects.empty()) states = CutAll(reader, paths, rects, fault);
+  if (!rects.empty()) {
+    // One dialog's state pictures are cut at a time: under Wine the cutters
+    // take the lock of all drawing by turns and would all end late, and the
+    // main dialog's, asked for first, are part of the picture it starts with.
+    static std::mutex turn;
+    const std::lock_guard one(turn);
+    states = CutAll(pictures, rects);
+  }
   {
     std::lock_guard lock(mutex_);
     states_ = std::move(states);
@@ -108,21 +125,21 @@ void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
-std::vector<StateImages> CSkinPicturesLoader::CutAll(CSkinImageReader& reader,
-                                                     const SkinPicturePaths& paths,
-                                                     const std::vector<RECT>& rects,
-                                                     std::optional<SkinFault>& fault) {
-  CSkinImage over, down, disabled;
-  SIZE ignored{};
-  LoadPicture(reader, paths.over, over, ignored, fault);
-  LoadPicture(reader, paths.down, down, ignored, fault);
-  LoadPicture(reader, paths.disable, disabled, ignored, fault);
+bool CSkinPicturesLoader::Stopping() {
+  std::lock_guard lock(mutex_);
+  return stopping_;
+}
+
+std::vector<StateImages> CSkinPicturesLoader::CutAll(const StatePictures& pictures,
+                                                     const std::vector<RECT>& rects) {
   std::vector<StateImages> states(rects.size());
+  const CPictureCutter overs(nullptr, pictures.over.Get()), downs(nullptr, pictures.down.Get()),
+      disableds(nullptr, pictures.disabled.Get());
   for (size_t i = 0; i < rects.size(); ++i) {
     const RECT& r = rects[i];
-    CropImage(nullptr, states[i].over, over.Get(), r.left, r.top, r.right, r.bottom);
-    CropImage(nullptr, states[i].down, down.Get(), r.left, r.top, r.right, r.bottom);
-    CropImage(nullptr, states[i].disabled, disabled.Get(), r.left, r.top, r.right, r.bottom);
+    overs.Cut(states[i].over, r.left, r.top, r.right, r.bottom);
+    downs.Cut(states[i].down, r.left, r.top, r.right, r.bottom);
+    disableds.Cut(states[i].disabled, r.left, r.top, r.right, r.bottom);
   }
   return states;
 }

@@ -51,16 +51,15 @@ struct StateImages {
 
 // Decodes a modal dialog's pictures beside the interface thread, in steps.
 // The normal picture comes first: with it the dialog makes its window and
-// controls. Meanwhile the mask is decoded and the outline made from it. The
-// three other pictures are only needed once the pointer is on a control; when
-// the dialog has painted, it hands over its controls' rectangles and the
-// thread decodes the pictures, cuts the state pictures and tells the dialog.
+// controls. Meanwhile the mask is decoded and the outline made from it, then
+// the three other pictures, which are only needed once the pointer is on a
+// control: when the dialog has painted, it hands over its controls'
+// rectangles and the thread cuts the state pictures and tells the dialog.
 //
 // Under Wine, making the first window and decoding the main dialog's five
-// full-size pictures each take many tens of milliseconds, and decoding holds
-// the lock of all drawing; this way the main dialog is painted in not much
-// more than the time the window system needs, and its controls have all their
-// pictures about a tenth of a second later.
+// full-size pictures each take many tens of milliseconds; this way the main
+// dialog is painted in not much more than the time the window system needs,
+// and its controls have all their pictures a few hundredths of a second later.
 class CSkinPicturesLoader {
  public:
   explicit CSkinPicturesLoader(const SkinPicturePaths& paths);
@@ -81,10 +80,15 @@ class CSkinPicturesLoader {
   std::vector<StateImages> TakeStates(std::optional<SkinFault>& fault);
 
  private:
+  // The full hover, pressed and disabled pictures.
+  struct StatePictures {
+    CSkinImage over, down, disabled;
+  };
+
   void Run(const SkinPicturePaths& paths);
-  static std::vector<StateImages> CutAll(CSkinImageReader& reader, const SkinPicturePaths& paths,
-                                         const std::vector<RECT>& rects,
-                                         std::optional<SkinFault>& fault);
+  bool Stopping();  // nobody waits any more
+  static std::vector<StateImages> CutAll(const StatePictures& pictures,
+                                         const std::vector<RECT>& rects);
 
   std::mutex mutex_;
   std::condition_variable changed_;

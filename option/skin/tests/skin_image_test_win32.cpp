@@ -50,6 +50,17 @@ TEST(SkinImage, LoadsBmpAndCropsOneToOne) {
   ASSERT_TRUE(part);
   EXPECT_EQ(BitmapSize(part.Get()).cx, 10);
   EXPECT_EQ(TopLeftColor(part.Get()), RGB(255, 0, 0));
+
+  // One cutter cuts every part of a picture; an empty rectangle, nothing.
+  const CPictureCutter cutter(nullptr, b.Get());
+  CBitmap first, second, none;
+  cutter.Cut(first, 0, 0, 10, 5);
+  cutter.Cut(second, 10, 5, 30, 20);
+  cutter.Cut(none, 4, 4, 4, 9);
+  EXPECT_EQ(TopLeftColor(first.Get()), RGB(255, 0, 0));
+  EXPECT_EQ(TopLeftColor(second.Get()), RGB(0, 0, 255));
+  EXPECT_EQ(BitmapSize(second.Get()).cx, 20);
+  EXPECT_FALSE(none);
 }
 
 TEST(SkinImage, MissingOrBrokenFilesLeaveTheBitmapEmpty) {
