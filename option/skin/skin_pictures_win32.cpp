@@ -90,32 +90,8 @@ void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
   }
   changed_.notify_all();
 
-  // The three other pictures are decoded while the window is made and shown,
-  // so that only the cutting waits for the dialog to be painted.
   std::optional<SkinFault> fault;
-  StatePictures pictures;
-  if (!Stopping()) {
-    SIZE ignored{};
-    LoadPicture(reader, paths.over, pictures.over, ignored, fault);
-    LoadPicture(reader, paths.down, pictures.down, ignored, fault);
-    LoadPicture(reader, paths.disable, pictures.disabled, ignored, fault);
-  }
-
-  std::vector<RECT> rects;
-  {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return rectsGiven_ || stopping_; });
-    rects = rects_;
-  }
-  std::vector<StateImages> states;
-  if (!rects.empty()) {
-    // One dialog's state pictures are cut at a time: under Wine the cutters
-    // take the lock of all drawing by turns and would all end late, and the
-    // main dialog's, asked for first, are part of the picture it starts with.
-    static std::mutex turn;
-    const std::lock_guard one(turn);
-    states = CutAll(pictures, rects);
-  }
+  std::vector<StateImages> states = DecodeAndCutStates(reader, paths, fault);
   {
     std::lock_guard lock(mutex_);
     states_ = std::move(states);
@@ -123,6 +99,34 @@ void CSkinPicturesLoader::Run(const SkinPicturePaths& paths) {
     if (!stopping_) PostMessageA(window_, message_, 0, 0);
   }
   if (SUCCEEDED(com)) CoUninitialize();
+}
+
+// The three other pictures are decoded while the window is made and shown,
+// so that only the cutting waits for the dialog to be painted. They are let
+// go here, before the thread leaves COM.
+std::vector<StateImages> CSkinPicturesLoader::DecodeAndCutStates(CSkinImageReader& reader,
+                                                                 const SkinPicturePaths& paths,
+                                                                 std::optional<SkinFault>& fault) {
+  StatePictures pictures;
+  if (!Stopping()) {
+    SIZE ignored{};
+    LoadPicture(reader, paths.over, pictures.over, ignored, fault);
+    LoadPicture(reader, paths.down, pictures.down, ignored, fault);
+    LoadPicture(reader, paths.disable, pictures.disabled, ignored, fault);
+  }
+  std::vector<RECT> rects;
+  {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return rectsGiven_ || stopping_; });
+    rects = rects_;
+  }
+  if (rects.empty()) return {};
+  // One dialog's state pictures are cut at a time: under Wine the cutters
+  // take the lock of all drawing by turns and would all end late, and the
+  // main dialog's, asked for first, are part of the picture it starts with.
+  static std::mutex turn;
+  const std::lock_guard one(turn);
+  return CutAll(pictures, rects);
 }
 
 bool CSkinPicturesLoader::Stopping() {

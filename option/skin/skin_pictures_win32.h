@@ -86,6 +86,9 @@ class CSkinPicturesLoader {
   };
 
   void Run(const SkinPicturePaths& paths);
+  std::vector<StateImages> DecodeAndCutStates(CSkinImageReader& reader,
+                                              const SkinPicturePaths& paths,
+                                              std::optional<SkinFault>& fault);
   bool Stopping();  // nobody waits any more
   static std::vector<StateImages> CutAll(const StatePictures& pictures,
                                          const std::vector<RECT>& rects);
