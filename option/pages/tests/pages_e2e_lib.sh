@@ -54,7 +54,12 @@ until_ok() {
 window_of() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_of "$1")" ]; }
 start() { (cd "$folder" && exec wine "$@" >/dev/null 2>&1 </dev/null) & pids+=($!); }
-idle() { wine "$helper" idle >/dev/null 2>&1 </dev/null || fail "Option did not settle"; }
+# Asked once more when the helper says no, for the same reason as read_helper.
+idle() {
+  wine "$helper" idle >/dev/null 2>&1 </dev/null && return 0
+  echo "Option did not settle at the first asking" >&2
+  wine "$helper" idle >/dev/null 2>&1 </dev/null || fail "Option did not settle"
+}
 
 # A key of a skin's BUTTONPOS section (name,x,y,w,h,text): "x y w h".
 rect() {
