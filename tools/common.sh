@@ -48,17 +48,6 @@ prepare_wine() {
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
-# Wine closes its desktop a few seconds after the last program on it ends and
-# starts it again with the next one; the end-to-end tests start and end
-# programs all the time, and a window made while the desktop went away was
-# seen never to show. A console program waiting on a pipe holds the desktop
-# until the calling shell ends (or the server is killed).
-keep_wine_desktop() {
-  local shell=$$
-  (while kill -0 "$shell" 2>/dev/null; do sleep 2; done | wine cmd >/dev/null 2>&1) &
-  disown $! 2>/dev/null || true
-}
-
 # Use the current display; else OSPREY_DISPLAY when it is given and answers
 # (the caller asked for that one); else a virtual display of our own. Another
 # run's display is never taken by chance: its pointer and keys would land in

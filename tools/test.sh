@@ -32,7 +32,6 @@ echo "== windows tests under wine"
 # keeps the display it found then.
 ensure_display
 prepare_wine
-keep_wine_desktop
 # Into a file, not a pipe: programs that Wine starts on the way (its desktop
 # and services) keep their output open and a pipe would never end.
 (cd "$build_win" && ctest --output-on-failure --timeout 900 >ctest.log 2>&1 </dev/null) || fail=1
