@@ -47,9 +47,10 @@ class CSkinImageReader {
   CGlobalMemory buffer_;
 };
 
-// Cuts parts of one picture, each copied 1:1 into a picture of its own. Its
-// two drawing surfaces serve every part: under Wine, making them anew for
-// each of the main dialog's hundred-odd parts cost more than the copying.
+// Cuts parts of one picture, each copied 1:1 into a picture of its own. The
+// source stays selected in its drawing surface for every part: under Wine,
+// selecting a full-size picture anew for each of the main dialog's
+// hundred-odd parts cost as much as the copying.
 class CPictureCutter {
  public:
   // Nothing is cut from an empty source. surface: what the parts are made
